@@ -1,0 +1,3 @@
+#pragma once
+// The program's main block: creates the windows and runs the message loop.
+int SkribanoMain(int argc, char** argv);

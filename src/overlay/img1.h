@@ -1,0 +1,35 @@
+#pragma once
+// The overlay's picture: shows the drawing bitmap at 1:1 from the top-left
+// corner and repaints only the rectangles its canvas reports as changed.
+
+#include "overlay/mausflaeche.h"
+#include "platform/canvas.h"
+
+#include <QImage>
+#include <functional>
+
+class TBildAnzeige : public TMausFlaeche {
+    Q_OBJECT
+public:
+    explicit TBildAnzeige(QWidget* Parent = nullptr);
+
+    QImage& Bitmap() { return FBild; }
+    const QImage& Bitmap() const { return FBild; }
+    TCanvas& Canvas() { return FCanvas; }
+
+    // Replaces the picture's content by Src; the buffer is kept when the size
+    // matches, so the canvas stays bound to it.
+    void SetBitmap(const QImage& Src);
+
+    // Called with every changed rectangle, after the repaint is scheduled.
+    std::function<void(const QRect&)> OnChange;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    void Changed(const QRect& R);
+
+    QImage FBild;
+    TCanvas FCanvas;
+};

@@ -1,0 +1,108 @@
+#pragma once
+// The overlay: a borderless window over one monitor that shows the frozen
+// picture and turns mouse input into drawing. Its code is split by concern:
+// scrwin.cpp (life of the window), scrwin_zeichnen.cpp (the drawing step),
+// scrwin_maus.cpp (mouse handlers and the undo snapshot), scrwin_marken.cpp
+// (tool marks) and one file per tool family.
+
+#include "overlay/dirtytiles.h"
+#include "overlay/image32.h"
+#include "overlay/img1.h"
+#include "overlay/shiftstate.h"
+#include "platform/tcolor.h"
+
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <cstdint>
+
+class TScreenForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TScreenForm(QWidget* Parent = nullptr);
+    ~TScreenForm() override;
+
+    // The single drawing step: removes the marks at (Sx, Sy), moves the
+    // pointer to (xneu, yneu), applies the tool and draws the marks again.
+    // Callers pass Sx and Sy as xalt and yalt.
+    void Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt, int32_t xneu,
+                         int32_t yneu);
+    // Removes every tool mark from the picture (the step to (-1, -1)).
+    void Parken();
+
+    void Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Img1MouseMove(TShiftState Shift, int X, int Y);
+    void Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // Tool marks, drawn inverted into the picture; each does nothing while
+    // Sx or Sy is negative, and a second call at the same place removes it.
+    void StiftMarke(int32_t r);
+    void RadiererMarke(int32_t hw, int32_t hh);
+    void Textrahmen();
+    void HaekchenMarke();
+    void KreuzMarke();
+    void BereichFadenkreuz();
+
+    // Canvas pen of strokes and outlines: colour Scol, mode Smode, width
+    // Sdicke, solid; clear brush.
+    void SetLinienStift();
+
+    // Sets the text field's font to s points, gives the canvas the same font
+    // and fits the field's height to its lines.
+    void SetMemoSchrift(int32_t s);
+
+    // Replaces the drawing bitmap by Src. With GleichDemBackup the caller
+    // guarantees that the undo copy already holds the same picture.
+    void BildLaden(const QImage& Src, bool GleichDemBackup);
+    // Brings the undo copy of the drawing bitmap up to date.
+    void BildSichern();
+
+    QImage& Bild() { return Img1->Bitmap(); }
+    TCanvas& Canvas() { return Img1->Canvas(); }
+
+    TBildAnzeige* Img1;
+    TImage32* Img2;
+    QPlainTextEdit* Memo1;
+
+    int32_t Sx = -1, Sy = -1;
+    int32_t Lx = -1, Ly = -1;
+    int32_t Ax = 0, Ay = 0;
+    int32_t BakSx = -1, BakSy = -1, BakLx = -1, BakLy = -1;
+    TShiftState MausShift;
+    TColor PipetteCol = clBlack;
+    bool UmschaltFGedrueckt = false;
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    // What the tool mark now in the picture was drawn with, so that a change
+    // of tool or width can remove it with the same figure.
+    struct TMarke {
+        int32_t Modus = 0;
+        int32_t Dicke = 0;
+        int32_t TextHoehe = 0;
+        bool operator==(const TMarke&) const = default;
+    };
+    TMarke AktuelleMarke() const;
+    void AlteMarkeEntfernen();
+    void MarkeZeichnen(const TMarke& M);
+    void KreisFigur(int32_t r);
+    void RechteckFigur(int32_t hw, int32_t hh);
+    void TextrahmenFigur(int32_t h);
+    void HaekchenFigur(int32_t k);
+    void KreuzFigur(int32_t k);
+
+    void UndoSchnappschuss();
+    static TShiftState Normalisiert(TShiftState Shift);
+
+    // Branches of the drawing step, one per tool family.
+    void StiftZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void RadiererZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+
+    TMarke FMarke;
+    TDirtyTiles FBackupKacheln;
+};
+
+extern TScreenForm* ScreenForm;

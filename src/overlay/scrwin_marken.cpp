@@ -1,0 +1,107 @@
+// Tool marks: small figures drawn inverted into the picture at (Sx, Sy).
+// Inversion undoes itself, so drawing a mark again removes it exactly.
+
+#include "overlay/groessen.h"
+#include "overlay/scrwin.h"
+#include "toolwindow/toolwin2.h"
+
+void TScreenForm::KreisFigur(int32_t r) {
+    Canvas().SetInvertPen();
+    Canvas().Ellipse(Sx - r, Sy - r, Sx + r + 1, Sy + r + 1);
+}
+
+void TScreenForm::RechteckFigur(int32_t hw, int32_t hh) {
+    Canvas().SetInvertPen();
+    Canvas().Rectangle(Sx - hw, Sy - hh, Sx + hw + 1, Sy + hh + 1);
+}
+
+void TScreenForm::TextrahmenFigur(int32_t h) {
+    Canvas().SetInvertPen();
+    Canvas().Rectangle(Sx, Sy - h, Sx + 2, Sy);
+}
+
+void TScreenForm::HaekchenFigur(int32_t k) {
+    Canvas().SetInvertPen();
+    const QPoint P[3] = {{Sx - 5 * k, Sy}, {Sx - 3 * k, Sy + 3 * k}, {Sx + 2 * k, Sy - 4 * k}};
+    Canvas().Polyline(P, 3);
+}
+
+void TScreenForm::KreuzFigur(int32_t k) {
+    Canvas().SetInvertPen();
+    Canvas().Line(Sx - k, Sy - k, Sx + k + 1, Sy + k + 1);
+    Canvas().Line(Sx - k, Sy + k, Sx + k + 1, Sy - k - 1);
+}
+
+void TScreenForm::StiftMarke(int32_t r) {
+    if (Sx < 0 || Sy < 0) return;
+    KreisFigur(r);
+}
+
+void TScreenForm::RadiererMarke(int32_t hw, int32_t hh) {
+    if (Sx < 0 || Sy < 0) return;
+    RechteckFigur(hw, hh);
+}
+
+void TScreenForm::Textrahmen() {
+    if (Sx < 0 || Sy < 0 || Memo1->isVisible()) return;
+    TextrahmenFigur(Memo1->height());
+}
+
+void TScreenForm::HaekchenMarke() {
+    if (Sx < 0 || Sy < 0) return;
+    HaekchenFigur(HaekchenEinheit(ToolForm->Sdicke));
+}
+
+void TScreenForm::KreuzMarke() {
+    if (Sx < 0 || Sy < 0) return;
+    KreuzFigur(KreuzHalbGroesse(ToolForm->Sdicke));
+}
+
+void TScreenForm::BereichFadenkreuz() {
+    if (Sx < 0 || Sy < 0) return;
+    Canvas().SetInvertPen();
+    Canvas().Line(0, Sy, Bild().width(), Sy);
+    Canvas().Line(Sx, 0, Sx, Bild().height());
+}
+
+TScreenForm::TMarke TScreenForm::AktuelleMarke() const {
+    return TMarke{ToolForm->Modus, ToolForm->Sdicke, Memo1->height()};
+}
+
+void TScreenForm::MarkeZeichnen(const TMarke& M) {
+    if (Sx < 0 || Sy < 0) return;
+    switch (M.Modus) {
+    case 1: case 3: case 4: case 5: case 9: case 10:
+        KreisFigur(StiftRadius(M.Dicke));
+        break;
+    case 11: case 12:
+        KreisFigur(1);
+        break;
+    case 2:
+        RechteckFigur(RadiererHalbBreite(M.Dicke), RadiererHalbHoehe(M.Dicke));
+        break;
+    case 6:
+        if (!Memo1->isVisible()) TextrahmenFigur(M.TextHoehe);
+        break;
+    case 7:
+        HaekchenFigur(HaekchenEinheit(M.Dicke));
+        break;
+    case 8:
+        KreuzFigur(KreuzHalbGroesse(M.Dicke));
+        break;
+    case 13:
+        BereichFadenkreuz();
+        break;
+    default:
+        break;
+    }
+}
+
+void TScreenForm::AlteMarkeEntfernen() {
+    // A change of tool or width from the keyboard happens while the old mark
+    // is still in the picture; remove it with the figure it was drawn with
+    // before the new tool draws its own.
+    if (Sx < 0 || Sy < 0 || FMarke == AktuelleMarke()) return;
+    MarkeZeichnen(FMarke);
+    Sx = Sy = -1;
+}

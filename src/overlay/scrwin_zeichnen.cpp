@@ -1,0 +1,35 @@
+// The drawing step: every mouse event on the picture and every refresh of
+// the tool mark ends up here and is dispatched to the branch of the tool.
+
+#include "overlay/scrwin.h"
+#include "toolwindow/toolwin2.h"
+
+void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt, int32_t xneu,
+                                  int32_t yneu) {
+    // The old position is always (Sx, Sy); callers pass it for symmetry.
+    Q_UNUSED(xalt);
+    Q_UNUSED(yalt);
+    AlteMarkeEntfernen();
+    switch (ToolForm->Modus) {
+    case 1:
+        StiftZweig(Shift, xneu, yneu);
+        break;
+    case 2:
+        RadiererZweig(Shift, xneu, yneu);
+        break;
+    default:
+        break;
+    }
+    FMarke = AktuelleMarke();
+}
+
+void TScreenForm::Parken() { Zeichenbewegung(TShiftState(), Sx, Sy, -1, -1); }
+
+void TScreenForm::SetLinienStift() {
+    TCanvas& c = Canvas();
+    c.Pen.Color = ToolForm->Scol;
+    c.Pen.Mode = static_cast<TPenMode>(ToolForm->Smode);
+    c.Pen.Width = ToolForm->Sdicke;
+    c.Pen.Style = psSolid;
+    c.Brush.Style = bsClear;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The tool window: the program's main window. It owns the drawing state (tool,
+// colour, stroke mode and width, zoom values, selected area) and the bitmaps
+// of drawing mode; the overlay reads them from here.
+
+#include "platform/canvas.h"
+#include "platform/tcolor.h"
+
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+
+// A rectangle of four signed sides, right and bottom exclusive; all four are
+// -1 when no area is selected.
+struct TRect {
+    int32_t Left = -1, Top = -1, Right = -1, Bottom = -1;
+    bool operator==(const TRect&) const = default;
+};
+
+constexpr TRect KeinBereich{-1, -1, -1, -1};
+
+bool AuswahlbereichAktiv(const TRect& R);
+
+class TToolForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TToolForm(QWidget* Parent = nullptr);
+    ~TToolForm() override;
+
+    // Runs after every change of tool or width: refreshes the overlay for the
+    // new tool and draws its mark under the pointer.
+    void SetWerkzeug();
+
+    // Drawing state.
+    int32_t Modus = 1;
+    int32_t VorZoomModus = 1;
+    int32_t BakModus = 1;
+    TColor Scol = clBlack;
+    uint8_t Smode = pmBlack;
+    int32_t Sdicke = 0;
+    int32_t LupeFak = 2;
+    int32_t ZoomfakNr = 2;
+    float ZoomFak = 2.0f;
+    TRect BereichRect = KeinBereich;
+    TRect BakBereichRect = KeinBereich;
+
+    // Program state: 0 ready, 1 drawing, 2 while "Fertig" closes the overlay.
+    int32_t WinZustand = 0;
+    bool Start = true;
+
+    // The bitmaps of drawing mode, all of the frozen monitor's size.
+    QImage OrigScrBmp;       // the background: frozen screen or sheet
+    QImage OrigScrStartBmp;  // the frozen screen as captured at Start
+    QImage BackupBmp;        // undo copy of the drawing bitmap
+    QImage BackupOrigScrBmp; // undo copy of OrigScrBmp
+    QImage AuswahlBmp;       // the picture or area cut out for output
+
+    QStringList EmailDateiList;
+    QStringList ChronikDateiList;
+};
+
+extern TToolForm* ToolForm;
