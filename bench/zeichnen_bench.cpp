@@ -19,7 +19,8 @@ QImage Bildschirm() {
     QImage img(W, H, QImage::Format_RGB32);
     for (int y = 0; y < H; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < W; ++x) line[x] = qRgb(x & 0xFF, y & 0xFF, (x + y) & 0xFF);
+        for (int x = 0; x < W; ++x)
+            line[x] = qRgb(x & 0xFF, y & 0xFF, (x + y) & 0xFF);
     }
     return img;
 }
@@ -63,8 +64,12 @@ void MoveEvents(benchmark::State& state, int32_t Modus) {
     o.Screen->Img1MouseUp(mbLeft, TShiftState(), 0, 0);
 }
 
-void BM_PenMove21(benchmark::State& state) { MoveEvents(state, 1); }
-void BM_EraserMove21(benchmark::State& state) { MoveEvents(state, 2); }
+void BM_PenMove21(benchmark::State& state) {
+    MoveEvents(state, 1);
+}
+void BM_EraserMove21(benchmark::State& state) {
+    MoveEvents(state, 2);
+}
 
 void BM_PressWithSnapshotAndFirstSegment(benchmark::State& state) {
     Overlay o(1, 4);
@@ -75,7 +80,8 @@ void BM_PressWithSnapshotAndFirstSegment(benchmark::State& state) {
         o.Screen->Img1MouseDown(mbLeft, ssLeft, a.x(), a.y());
         o.Screen->Img1MouseMove(ssLeft, a.x() + 9, a.y() + 4);
         state.PauseTiming();
-        for (int k = 1; k < 30; ++k) o.Screen->Img1MouseMove(ssLeft, a.x() + 9 + 3 * k, a.y() + 4);
+        for (int k = 1; k < 30; ++k)
+            o.Screen->Img1MouseMove(ssLeft, a.x() + 9 + 3 * k, a.y() + 4);
         o.Screen->Img1MouseUp(mbLeft, TShiftState(), a.x(), a.y());
         state.ResumeTiming();
     }

@@ -1,3 +1,5 @@
 #include "app/skribano.h"
 
-int main(int argc, char** argv) { return SkribanoMain(argc, argv); }
+int main(int argc, char** argv) {
+    return SkribanoMain(argc, argv);
+}

@@ -61,7 +61,8 @@ QString FloatToStrWD(long double Value, int32_t Width, int32_t Decimals) {
     const bool RoundUp = Digits[static_cast<size_t>(Point + Decimals)] >= '5';
     if (RoundUp) {
         int i = static_cast<int>(Kept.size()) - 1;
-        while (i >= 0 && Kept[static_cast<size_t>(i)] == '9') Kept[static_cast<size_t>(i--)] = '0';
+        while (i >= 0 && Kept[static_cast<size_t>(i)] == '9')
+            Kept[static_cast<size_t>(i--)] = '0';
         if (i >= 0)
             Kept[static_cast<size_t>(i)]++;
         else {
@@ -112,7 +113,9 @@ int32_t LimitRange(int32_t Value, int32_t Lo, int32_t Hi) {
     return Value;
 }
 
-int32_t Round(double X) { return static_cast<int32_t>(std::nearbyint(X)); }
+int32_t Round(double X) {
+    return static_cast<int32_t>(std::nearbyint(X));
+}
 
 uint32_t GetTickCount() {
     using namespace std::chrono;
@@ -130,4 +133,6 @@ void WaitUntilTick(uint32_t Tick) {
     }
 }
 
-void DelayMs(int32_t Ms) { WaitUntilTick(GetTickCount() + static_cast<uint32_t>(Ms)); }
+void DelayMs(int32_t Ms) {
+    WaitUntilTick(GetTickCount() + static_cast<uint32_t>(Ms));
+}

@@ -21,8 +21,12 @@ void SwapMem(void* A, void* B, uint16_t Count);
 // text gives 0; a result outside the 32-bit range throws std::range_error.
 int32_t StrToIntRound(const QString& Text);
 
-inline int32_t IMin(int32_t A, int32_t B) { return A < B ? A : B; }
-inline int32_t IMax(int32_t A, int32_t B) { return A > B ? A : B; }
+inline int32_t IMin(int32_t A, int32_t B) {
+    return A < B ? A : B;
+}
+inline int32_t IMax(int32_t A, int32_t B) {
+    return A > B ? A : B;
+}
 int32_t RealSign(double X);
 int32_t LimitRange(int32_t Value, int32_t Lo, int32_t Hi);
 

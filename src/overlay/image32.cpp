@@ -18,4 +18,3 @@ void TImage32::paintEvent(QPaintEvent* Event) {
     p.restore();
     if (Layer.Visible && !Layer.Bitmap.isNull()) p.drawImage(Layer.Location, Layer.Bitmap);
 }
-

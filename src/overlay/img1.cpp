@@ -11,9 +11,8 @@ TBildAnzeige::TBildAnzeige(QWidget* Parent) : TMausFlaeche(Parent) {
 }
 
 void TBildAnzeige::SetBitmap(const QImage& Src) {
-    const QImage Quelle = Src.format() == QImage::Format_RGB32
-                              ? Src
-                              : Src.convertToFormat(QImage::Format_RGB32);
+    const QImage Quelle =
+        Src.format() == QImage::Format_RGB32 ? Src : Src.convertToFormat(QImage::Format_RGB32);
     if (FBild.size() == Quelle.size() && FBild.format() == Quelle.format() && !FBild.isNull()) {
         uchar* Dst = FBild.bits();
         if (FBild.bytesPerLine() == Quelle.bytesPerLine())
@@ -42,4 +41,3 @@ void TBildAnzeige::paintEvent(QPaintEvent* Event) {
     if (!FBild.rect().contains(R)) p.fillRect(R, Qt::black);
     p.drawImage(R.topLeft(), FBild, R);
 }
-

@@ -22,7 +22,9 @@ bool ButtonOf(Qt::MouseButton b, TMouseButton& Out) {
 
 } // namespace
 
-TMausFlaeche::TMausFlaeche(QWidget* Parent) : QWidget(Parent) { setMouseTracking(true); }
+TMausFlaeche::TMausFlaeche(QWidget* Parent) : QWidget(Parent) {
+    setMouseTracking(true);
+}
 
 void TMausFlaeche::mousePressEvent(QMouseEvent* Event) {
     TMouseButton b;
@@ -33,7 +35,8 @@ void TMausFlaeche::mousePressEvent(QMouseEvent* Event) {
 
 void TMausFlaeche::mouseMoveEvent(QMouseEvent* Event) {
     const QPoint P = Event->position().toPoint();
-    if (OnMouseMove) OnMouseMove(ShiftStateFrom(Event->modifiers(), Event->buttons()), P.x(), P.y());
+    if (OnMouseMove)
+        OnMouseMove(ShiftStateFrom(Event->modifiers(), Event->buttons()), P.x(), P.y());
 }
 
 void TMausFlaeche::mouseReleaseEvent(QMouseEvent* Event) {

@@ -91,4 +91,6 @@ void TScreenForm::BildLaden(const QImage& Src, bool GleichDemBackup) {
         FBackupKacheln.MarkAll();
 }
 
-void TScreenForm::BildSichern() { FBackupKacheln.Sync(Bild(), ToolForm->BackupBmp); }
+void TScreenForm::BildSichern() {
+    FBackupKacheln.Sync(Bild(), ToolForm->BackupBmp);
+}

@@ -24,8 +24,7 @@ public:
     // The single drawing step: removes the marks at (Sx, Sy), moves the
     // pointer to (xneu, yneu), applies the tool and draws the marks again.
     // Callers pass Sx and Sy as xalt and yalt.
-    void Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt, int32_t xneu,
-                         int32_t yneu);
+    void Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt, int32_t xneu, int32_t yneu);
     // Removes every tool mark from the picture (the step to (-1, -1)).
     void Parken();
 

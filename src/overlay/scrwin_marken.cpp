@@ -71,10 +71,16 @@ TScreenForm::TMarke TScreenForm::AktuelleMarke() const {
 void TScreenForm::MarkeZeichnen(const TMarke& M) {
     if (Sx < 0 || Sy < 0) return;
     switch (M.Modus) {
-    case 1: case 3: case 4: case 5: case 9: case 10:
+    case 1:
+    case 3:
+    case 4:
+    case 5:
+    case 9:
+    case 10:
         KreisFigur(StiftRadius(M.Dicke));
         break;
-    case 11: case 12:
+    case 11:
+    case 12:
         KreisFigur(1);
         break;
     case 2:

@@ -23,7 +23,9 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
     FMarke = AktuelleMarke();
 }
 
-void TScreenForm::Parken() { Zeichenbewegung(TShiftState(), Sx, Sy, -1, -1); }
+void TScreenForm::Parken() {
+    Zeichenbewegung(TShiftState(), Sx, Sy, -1, -1);
+}
 
 void TScreenForm::SetLinienStift() {
     TCanvas& c = Canvas();

@@ -201,7 +201,8 @@ void TCanvas::TextOut(int x, int y, const QString& Text) {
         p.fillRect(QRect(left, y, w, fm.height()), QColor::fromRgb(TColorToQRgb(Brush.Color)));
     p.drawText(left, y + fm.ascent(), Text);
     const QRect Ink = fm.boundingRect(Text);
-    Changed(QRect(left, y, w, fm.height()) | Ink.translated(left, y + fm.ascent()).adjusted(-2, -2, 2, 2));
+    Changed(QRect(left, y, w, fm.height()) |
+            Ink.translated(left, y + fm.ascent()).adjusted(-2, -2, 2, 2));
 }
 
 void TCanvas::DrawText(int x, int y, const QString& Text) {
@@ -235,8 +236,8 @@ void TCanvas::CopyBlock(const QImage& Src, const QRect& R) {
     const uchar* From = Src.constBits();
     const qsizetype DstStride = FBild->bytesPerLine(), SrcStride = Src.bytesPerLine();
     for (int y = Clip.top(); y <= Clip.bottom(); ++y)
-        std::memcpy(Dst + y * DstStride + Clip.left() * Bpp, From + y * SrcStride + Clip.left() * Bpp,
-                    Bytes);
+        std::memcpy(Dst + y * DstStride + Clip.left() * Bpp,
+                    From + y * SrcStride + Clip.left() * Bpp, Bytes);
     Changed(Clip);
 }
 

@@ -93,7 +93,9 @@ private:
 
 // Text sizes are given in points at 96 dots per inch; fonts carry pixel sizes
 // so that the canvas and the text field measure alike on every screen.
-constexpr int PunkteZuPixel(int Punkte) { return (Punkte * 96 * 2 + 72) / (72 * 2); }
+constexpr int PunkteZuPixel(int Punkte) {
+    return (Punkte * 96 * 2 + 72) / (72 * 2);
+}
 int FontPunkte(const QFont& Font);
 // The sans-serif font of the drawing code, metric-compatible with Arial.
 QFont SansFont(int Punkte, bool Fett);

@@ -53,7 +53,8 @@ TEST_F(MarkenTest, EveryMarkDrawnTwiceRestoresThePicture) {
         SCOPED_TRACE(Tool->Sdicke);
         ZweimalGleich([&] { Screen->StiftMarke(StiftRadius(Tool->Sdicke)); });
         ZweimalGleich([&] {
-            Screen->RadiererMarke(RadiererHalbBreite(Tool->Sdicke), RadiererHalbHoehe(Tool->Sdicke));
+            Screen->RadiererMarke(RadiererHalbBreite(Tool->Sdicke),
+                                  RadiererHalbHoehe(Tool->Sdicke));
         });
         ZweimalGleich([&] { Screen->HaekchenMarke(); });
         ZweimalGleich([&] { Screen->KreuzMarke(); });
@@ -142,7 +143,8 @@ TEST_F(ZeichenTest, PenStrokeIsOpaqueAndRoundAndLeavesTheRestAlone) {
 TEST_F(ZeichenTest, HighlighterKeepsDarkContentAndNeverDarkensOnOverlap) {
     QImage Seite = Einfarbig(qRgb(255, 255, 255));
     for (int y = 90; y < 110; ++y)
-        for (int x = 100; x < 120; ++x) Seite.setPixel(x, y, qRgb(0, 0, 0));
+        for (int x = 100; x < 120; ++x)
+            Seite.setPixel(x, y, qRgb(0, 0, 0));
     Hintergrund(Seite);
     Waehle(1, 4);
     Farbe(0x0000FFFF, pmMask); // transparent yellow
@@ -196,7 +198,8 @@ TEST_F(ZeichenTest, EraserRestoresExactlyItsBlockFromTheBackground) {
     const QImage Hinten = Testbild();
     Waehle(1, 4);
     Farbe(0x00000000, pmCopy);
-    for (int y = 0; y < 240; y += 10) Strich({0, y}, {319, y});
+    for (int y = 0; y < 240; y += 10)
+        Strich({0, y}, {319, y});
     Screen->Parken();
     const QImage Bemalt = Bild().copy();
     Waehle(2, 1); // 29 x 21
@@ -239,7 +242,8 @@ TEST_F(ZeichenTest, EraserOnASheetBringsBackTheSheetNotTheScreen) {
     Ziehen(200, 120);
     Loslassen(200, 120);
     Screen->Parken();
-    for (int x = 100; x < 260; ++x) EXPECT_EQ(Bild().pixel(x, 120), qRgb(255, 255, 255)) << x;
+    for (int x = 100; x < 260; ++x)
+        EXPECT_EQ(Bild().pixel(x, 120), qRgb(255, 255, 255)) << x;
 }
 
 TEST_F(ZeichenTest, SnapshotHoldsThePictureFromBeforeTheStrokeMarkIncluded) {
@@ -261,8 +265,10 @@ TEST_F(ZeichenTest, SnapshotHoldsThePictureFromBeforeTheStrokeMarkIncluded) {
 TEST_F(ZeichenTest, EverySnapshotEqualsTheWholePictureAfterManyStrokes) {
     // The snapshot copies only what changed since the last one; after any
     // mix of strokes, marks and tool changes it must still equal a full copy.
-    const QPoint Wege[][2] = {{{5, 5}, {315, 235}}, {{300, 10}, {10, 220}},
-                              {{160, 0}, {160, 239}}, {{0, 120}, {319, 121}},
+    const QPoint Wege[][2] = {{{5, 5}, {315, 235}},
+                              {{300, 10}, {10, 220}},
+                              {{160, 0}, {160, 239}},
+                              {{0, 120}, {319, 121}},
                               {{-40, -40}, {400, 300}}};
     int i = 0;
     for (const auto& w : Wege) {
