@@ -55,6 +55,12 @@ public:
     // Brings the undo copy of the drawing bitmap up to date.
     void BildSichern();
 
+    // The pointer fields of the undo snapshot: saves Sx, Sy, Lx, Ly into
+    // their undo copies, or brings them back, together with the figure of
+    // the tool mark that the saved picture holds at the saved position.
+    void PunkteSichern();
+    void PunkteZurueckholen();
+
     QImage& Bild() { return Img1->Bitmap(); }
     TCanvas& Canvas() { return Img1->Canvas(); }
 
@@ -101,6 +107,7 @@ private:
     void RadiererZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
 
     TMarke FMarke;
+    TMarke BakMarke;
     TDirtyTiles FBackupKacheln;
 };
 

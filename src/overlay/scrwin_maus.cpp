@@ -12,13 +12,26 @@ TShiftState TScreenForm::Normalisiert(TShiftState Shift) {
 void TScreenForm::UndoSchnappschuss() {
     TToolForm* t = ToolForm;
     t->BakModus = t->Modus;
+    PunkteSichern();
+    t->BakBereichRect = t->BereichRect;
+    BildSichern();
+    t->BackupOrigScrBmp = t->OrigScrBmp;
+}
+
+void TScreenForm::PunkteSichern() {
     BakLx = Lx;
     BakLy = Ly;
     BakSx = Sx;
     BakSy = Sy;
-    t->BakBereichRect = t->BereichRect;
-    BildSichern();
-    t->BackupOrigScrBmp = t->OrigScrBmp;
+    BakMarke = FMarke;
+}
+
+void TScreenForm::PunkteZurueckholen() {
+    Sx = BakSx;
+    Sy = BakSy;
+    Lx = BakLx;
+    Ly = BakLy;
+    FMarke = BakMarke;
 }
 
 void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

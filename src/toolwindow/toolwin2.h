@@ -7,6 +7,7 @@
 #include "platform/tcolor.h"
 
 #include <QImage>
+#include <QMenu>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
@@ -59,6 +60,43 @@ public:
 
     QStringList EmailDateiList;
     QStringList ChronikDateiList;
+
+    // Undo and "Alles löschen" (toolwin2_undo.cpp).
+    void RueckgaengigBtnClick();
+    void ClearBtnClick();
+
+    // The sheet menu and the sheets (toolwin2_blatt.cpp). The generators
+    // replace the background OrigScrBmp and then clear the drawings.
+    void BlattBtnClick();
+    void AktuellesBildClick();
+    void WeiesBlatt1Click();
+    void SchwarzesBlatt1Click();
+    void KariertesBlatt1Click();
+    void KleineKreuze1Click();
+    void LiniertesBlatt1Click();
+    void BlattEinfarbig(TColor Farbe);
+    void BlattKariert(int32_t a);
+    void BlattLiniert(int32_t a);
+    void BlattPunktraster(int32_t a);
+
+    QMenu* BlattMenu = nullptr;
+    QAction* AktuellesBild = nullptr;
+    QAction* WeiesBlatt1 = nullptr;
+    QAction* SchwarzesBlatt1 = nullptr;
+    QAction* KariertesBlatt1 = nullptr;
+    QAction* KleineKreuze1 = nullptr;
+    QAction* LiniertesBlatt1 = nullptr;
+    QAction* AusZwischenablageeinfuegen1 = nullptr;
+    // The button below which the sheet menu opens.
+    QWidget* BlattBtn = nullptr;
+
+private:
+    void BlattMenuErzeugen();
+    // Replaces the background by a sheet of colour Grund with the pattern
+    // Muster painted over the sheet area, then clears the drawings.
+    void BlattErzeugen(TColor Grund, void (*Muster)(TCanvas&, QSize, int32_t), int32_t a);
+    void WaehleDeckendeFarbe(int32_t n);
+    void ButtonsNachUndo();
 };
 
 extern TToolForm* ToolForm;
