@@ -55,6 +55,13 @@ public:
     // Brings the undo copy of the drawing bitmap up to date.
     void BildSichern();
 
+    // Takes a new capture: the drawing bitmap and Img2 show it, no pointer
+    // position or undo position is kept. The tool window's undo copy must
+    // already hold the same picture.
+    void AufnahmeLaden(const QImage& Aufnahme);
+    // Shows the overlay borderless over exactly the monitor rectangle.
+    void AufMonitorZeigen(const QRect& Monitor);
+
     QImage& Bild() { return Img1->Bitmap(); }
     TCanvas& Canvas() { return Img1->Canvas(); }
 
