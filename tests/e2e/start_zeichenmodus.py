@@ -52,7 +52,7 @@ def einfrieren_zeichnen_fertig(display):
         pruefe(n == 0, "Aufnahme ohne Werkzeugfenster: %d Abweichungen, erste %s" % (n, erstes))
 
         app.start_fertig_klicken()
-        app.warte_auf_overlay_weg = app.warte_ohne_overlay()
+        app.warte_ohne_overlay()
         warte_bis(lambda: app.werkzeug_geometrie()[3] == Skribano.START_HOEHE,
                   text="Werkzeugfenster zeigt nur Start")
         neu = Bild.muster(B, H, 1)
