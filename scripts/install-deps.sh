@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth openbox x11-xserver-utils x11-utils xdotool xclip imagemagick
-  xdg-utils
+  xdg-utils python3
 )
 
 missing=()

@@ -1,15 +1,47 @@
 #include "app/skribano.h"
 
+#include "app/data.h"
+#include "app/dpiaware.h"
+#include "app/nomultiinst.h"
+#include "output/druck.h"
+#include "output/melde.h"
+#include "overlay/auswahl.h"
 #include "overlay/scrwin.h"
+#include "platform/meldung.h"
+#include "settings/einstellungen.h"
+#include "settings/info.h"
+#include "toolwindow/blattanzahl.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QApplication>
+#include <memory>
 
 int SkribanoMain(int argc, char** argv) {
+    DpiAware();
     QApplication App(argc, argv);
+    if (!NoMultiInst()) {
+        Meldung(TMeldungTyp::Information, QStringLiteral("Die Anwendung läuft bereits."));
+        return 0;
+    }
+    InitProgramDir();
     QApplication::setApplicationName(QStringLiteral("Skribano"));
-    TToolForm Tool;
-    TScreenForm Screen;
-    Tool.show();
-    return App.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Skribano"));
+    // The tool window is a tool window to the window system, which Qt does
+    // not count as a main window; it ends the program itself when closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Created in this order and kept for the whole run.
+    auto Tool = std::make_unique<TToolForm>();
+    auto Einstellungen = std::make_unique<TEinstellungenForm>();
+    auto Meld = std::make_unique<TMeldForm>();
+    auto Screen = std::make_unique<TScreenForm>();
+    auto Info = std::make_unique<TInfoBox>();
+    auto Druck = std::make_unique<TDruckForm>();
+    auto BlattAnzahl = std::make_unique<TBlattAnzahlForm>();
+    auto Auswahl = std::make_unique<TAuswahlForm>();
+
+    Tool->show();
+    const int Ergebnis = App.exec();
+    Tool->hide();
+    return Ergebnis;
 }

@@ -44,6 +44,8 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
+    // The tool window's commands and their shortcuts work here too.
+    if (ToolForm) addActions(ToolForm->actions());
 }
 
 TScreenForm::~TScreenForm() {
@@ -65,12 +67,32 @@ void TScreenForm::showEvent(QShowEvent* Event) {
 }
 
 void TScreenForm::closeEvent(QCloseEvent* Event) {
-    // Closed in any way other than "Fertig": the program ends with it.
+    // Closed in any way other than "Fertig": the program ends with it. If
+    // the tool window refuses to close, drawing mode stays as it was.
     if (ToolForm && ToolForm->WinZustand != 2) {
+        if (!ToolForm->close()) {
+            Event->ignore();
+            return;
+        }
         Img2->Layer = TBitmapLayer();
-        ToolForm->close();
     }
     Event->accept();
+}
+
+void TScreenForm::AufnahmeLaden(const QImage& Aufnahme) {
+    Sx = Sy = Lx = Ly = -1;
+    BakSx = BakSy = BakLx = BakLy = -1;
+    BildLaden(Aufnahme, true);
+    Img2->Bitmap = Aufnahme;
+}
+
+void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {
+    setWindowState(Qt::WindowNoState);
+    setGeometry(Monitor);
+    move(Monitor.topLeft());
+    // Full-screen rather than maximised: on X11 only that state covers
+    // panels and docks too, as the frozen picture does.
+    showFullScreen();
 }
 
 void TScreenForm::SetMemoSchrift(int32_t s) {

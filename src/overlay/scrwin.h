@@ -61,6 +61,13 @@ public:
     void PunkteSichern();
     void PunkteZurueckholen();
 
+    // Takes a new capture: the drawing bitmap and Img2 show it, no pointer
+    // position or undo position is kept. The tool window's undo copy must
+    // already hold the same picture.
+    void AufnahmeLaden(const QImage& Aufnahme);
+    // Shows the overlay borderless over exactly the monitor rectangle.
+    void AufMonitorZeigen(const QRect& Monitor);
+
     QImage& Bild() { return Img1->Bitmap(); }
     TCanvas& Canvas() { return Img1->Canvas(); }
 

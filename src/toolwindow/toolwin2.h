@@ -11,7 +11,14 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <cstdint>
+
+class QAction;
+class QGridLayout;
+class QPushButton;
+class QTimer;
+class QToolButton;
 
 // A rectangle of four signed sides, right and bottom exclusive; all four are
 // -1 when no area is selected.
@@ -24,6 +31,11 @@ constexpr TRect KeinBereich{-1, -1, -1, -1};
 
 bool AuswahlbereichAktiv(const TRect& R);
 
+// Caption and hint of the Start/Fertig switch, indexed by WinZustand 0 and 1;
+// the translation may replace them.
+extern std::array<QString, 2> StartFertigCaption;
+extern std::array<QString, 2> StartFertigHint;
+
 class TToolForm : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +45,32 @@ public:
     // Runs after every change of tool or width: refreshes the overlay for the
     // new tool and draws its mark under the pointer.
     void SetWerkzeug();
+
+    // First activation only: the one-time set-up and the automatic start.
+    void FormActivate();
+    // Closing the tool window; false refuses the close.
+    bool FormClose();
+    void Timer1Timer();
+
+    // Start in the ready state, Fertig in drawing mode.
+    void StartFertigBtnClick();
+    // Freezes the chosen monitor into the picture and shows the overlay on it.
+    void BildschirmEinfrieren();
+    void SetZustandBereit();
+    void SetZustandZeichnen();
+    void UpdateStartFertigBtn();
+
+    // The window's components. ToolBar1 holds the tool buttons in a grid of
+    // two columns; InfoBtn is its last row.
+    QPushButton* StartFertigBtn;
+    QWidget* ToolBar1;
+    QGridLayout* ToolBar1Raster;
+    QToolButton* InfoBtn;
+    QAction* StartFertig1;
+    QTimer* Timer1;
+    // The grid row of InfoBtn: the last of the tool bar's 24 button rows and
+    // four separator rows.
+    static constexpr int InfoBtnZeile = 27;
 
     // Drawing state.
     int32_t Modus = 1;
@@ -90,7 +128,16 @@ public:
     // The button below which the sheet menu opens.
     QWidget* BlattBtn = nullptr;
 
+protected:
+    bool event(QEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+
 private:
+    void FormCreate();
+    void KomponentenErzeugen();
+    void SetClientHoehe(int Hoehe);
+    // Keeps the tool window above the overlay while drawing mode lasts.
+    void FensterReihenfolge();
     void BlattMenuErzeugen();
     // Replaces the background by a sheet of colour Grund with the pattern
     // Muster painted over the sheet area, then clears the drawings.

@@ -1,0 +1,31 @@
+#pragma once
+// The monitors and their current pixels. The real source reads the X server
+// through Qt's screens; tests install a source of their own with known
+// monitors and pictures.
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+class TBildschirmQuelle {
+public:
+    virtual ~TBildschirmQuelle() = default;
+    // The monitors in desktop coordinates of device pixels; index 0 is the
+    // first (primary) monitor.
+    virtual QList<QRect> Monitore() const = 0;
+    // The current pixels of monitor Index at its full size, Format_RGB32.
+    virtual QImage Aufnahme(int Index) = 0;
+};
+
+// The source in use: the real screens unless a test installed another.
+TBildschirmQuelle& Bildschirm();
+// Installs Quelle (not owned); nullptr returns to the real screens.
+void SetBildschirmQuelle(TBildschirmQuelle* Quelle);
+
+// The monitor a window lies on: the one it overlaps most, else the one
+// nearest to its centre; 0 when there are no monitors.
+int MonitorDesFensters(const QList<QRect>& Monitore, const QRect& Fenster);
+
+// The monitor the capture takes: MonitorMode 2 with more than one monitor
+// the second, MonitorMode 1 the first, otherwise the tool window's.
+int MonitorWahl(int MonitorMode, int Anzahl, int ToolMonitor);

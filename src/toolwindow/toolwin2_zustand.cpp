@@ -1,0 +1,106 @@
+// Switching between the ready state and drawing mode: the Start/Fertig
+// switch, the capture of a monitor and the tool window's two appearances.
+
+#include "toolwindow/toolwin2.h"
+
+#include "app/data.h"
+#include "controls/kvxspez.h"
+#include "overlay/scrwin.h"
+#include "platform/bildschirm.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWindow>
+
+std::array<QString, 2> StartFertigCaption = {QStringLiteral("Start"), QStringLiteral("Fertig")};
+std::array<QString, 2> StartFertigHint = {
+    QStringLiteral("Bildschirm einfrieren und\r\nZeichenfunktionen aktivieren"),
+    QStringLiteral("Zeichenfunktionen abschalten\r\nund Bildschirm wieder herstellen")};
+
+void TToolForm::StartFertigBtnClick() {
+    switch (WinZustand) {
+    case 0:
+        BildschirmEinfrieren();
+        raise();
+        activateWindow();
+        SetZustandZeichnen();
+        break;
+    case 1:
+        if (AutoClose) {
+            close();
+            break;
+        }
+        WinZustand = 2;
+        if (ScreenForm && ScreenForm->isVisible()) ScreenForm->close();
+        SetZustandBereit();
+        break;
+    default:
+        return;
+    }
+    FensterReihenfolge();
+}
+
+void TToolForm::FensterReihenfolge() {
+    if (isVisible()) raise();
+}
+
+void TToolForm::BildschirmEinfrieren() {
+    TBildschirmQuelle& Quelle = Bildschirm();
+    const QList<QRect> Monitore = Quelle.Monitore();
+    if (Monitore.isEmpty()) return;
+    const int Nr =
+        MonitorWahl(MonitorMode, Monitore.size(), MonitorDesFensters(Monitore, frameGeometry()));
+    const QRect Monitor = Monitore[Nr];
+
+    // The tool window must not be in the picture: hide it and give the
+    // window system time to show what lies beneath.
+    hide();
+    DelayMs(50);
+    QImage Bild = Quelle.Aufnahme(Nr);
+    if (Bild.isNull()) {
+        Bild = QImage(Monitor.size(), QImage::Format_RGB32);
+        Bild.fill(Qt::black);
+    }
+
+    // One shared picture: the copies part only when one of them is changed.
+    OrigScrBmp = Bild;
+    OrigScrStartBmp = Bild;
+    BackupBmp = Bild;
+    BackupOrigScrBmp = Bild;
+    BakBereichRect = BereichRect;
+    BakModus = Modus;
+    ScreenForm->AufnahmeLaden(Bild);
+    ScreenForm->AufMonitorZeigen(Monitor);
+
+    // Shown again only now, transient for the overlay: the window manager
+    // then keeps it above the full-screen overlay.
+    winId();
+    windowHandle()->setTransientParent(ScreenForm->windowHandle());
+    show();
+}
+
+void TToolForm::SetClientHoehe(int Hoehe) {
+    setFixedSize(width(), Hoehe);
+}
+
+void TToolForm::SetZustandBereit() {
+    SetClientHoehe(StartFertigBtn->height());
+    WinZustand = 0;
+    UpdateStartFertigBtn();
+}
+
+void TToolForm::SetZustandZeichnen() {
+    ToolBar1Raster->activate();
+    ToolBar1->resize(ToolBar1->width(), ToolBar1->sizeHint().height());
+    SetClientHoehe(ToolBar1->y() + InfoBtn->y() + InfoBtn->height() + 1);
+    WinZustand = 1;
+    UpdateStartFertigBtn();
+}
+
+void TToolForm::UpdateStartFertigBtn() {
+    StartFertigBtn->setText(StartFertigCaption[WinZustand]);
+    StartFertigBtn->setToolTip(QString(StartFertigHint[WinZustand]).replace(u'\r', QString()));
+    StartFertig1->setText(StartFertigBtn->text());
+}

@@ -1,0 +1,278 @@
+// The switch between the ready state and drawing mode, the capture and the
+// choice of the monitor, with a screen source of known monitors and pictures.
+
+#include "app/data.h"
+#include "app/nomultiinst.h"
+#include "overlay/scrwin.h"
+#include "platform/bildschirm.h"
+#include "toolwindow/toolwin2.h"
+#include "zeichenfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TTestBildschirm : public TBildschirmQuelle {
+public:
+    QList<QRect> Rechtecke;
+    QList<QImage> Bilder;
+    QList<int> Aufnahmen;
+    QList<QRect> Monitore() const override { return Rechtecke; }
+    QImage Aufnahme(int Index) override {
+        Aufnahmen.append(Index);
+        return Bilder[Index];
+    }
+};
+
+class ZustandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QCursor::setPos(QPoint(20000, 20000));
+        MonitorMode = 0;
+        AutoOpen = AutoClose = false;
+        const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
+        Quelle.Rechtecke = {Primaer, QRect(Primaer.right() + 1, 0, 320, 240)};
+        Quelle.Bilder = {Testbild(Primaer.width(), Primaer.height()), Einfarbig(qRgb(10, 200, 30))};
+        SetBildschirmQuelle(&Quelle);
+        Tool = std::make_unique<TToolForm>();
+        Screen = std::make_unique<TScreenForm>();
+        Tool->show();
+    }
+    void TearDown() override {
+        SetBildschirmQuelle(nullptr);
+        Screen.reset();
+        Tool.reset();
+        MonitorMode = 0;
+        AutoOpen = AutoClose = false;
+    }
+    int ClientHoehe() const { return Tool->height(); }
+
+    TTestBildschirm Quelle;
+    std::unique_ptr<TToolForm> Tool;
+    std::unique_ptr<TScreenForm> Screen;
+};
+
+} // namespace
+
+TEST(MonitorWahl, ZweiterNurMitMehrerenMonitorenSonstDerDesWerkzeugfensters) {
+    EXPECT_EQ(MonitorWahl(2, 2, 0), 1);
+    EXPECT_EQ(MonitorWahl(2, 3, 2), 1);
+    EXPECT_EQ(MonitorWahl(2, 1, 0), 0); // one monitor: the tool window's
+    EXPECT_EQ(MonitorWahl(1, 2, 1), 0); // the first even from the second
+    EXPECT_EQ(MonitorWahl(1, 1, 0), 0);
+    EXPECT_EQ(MonitorWahl(0, 2, 1), 1);
+    EXPECT_EQ(MonitorWahl(0, 3, 2), 2);
+    EXPECT_EQ(MonitorWahl(7, 2, 1), 1); // unknown values count as 0
+}
+
+TEST(MonitorWahl, FensterGehoertZumMonitorMitDerGroesstenUeberdeckung) {
+    const QList<QRect> m = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    EXPECT_EQ(MonitorDesFensters(m, QRect(1850, 5, 60, 500)), 0);
+    EXPECT_EQ(MonitorDesFensters(m, QRect(1900, 5, 60, 500)), 1); // 40 of 60 columns on 1
+    EXPECT_EQ(MonitorDesFensters(m, QRect(3000, 100, 60, 500)), 1);
+    EXPECT_EQ(MonitorDesFensters(m, QRect(2500, 1100, 60, 60)), 1); // below 1, nearest
+    EXPECT_EQ(MonitorDesFensters(m, QRect(-500, -500, 60, 60)), 0);
+    EXPECT_EQ(MonitorDesFensters({}, QRect(0, 0, 10, 10)), 0);
+}
+
+TEST_F(ZustandTest, ErzeugtImBereitzustandMitNurDemStartknopf) {
+    EXPECT_EQ(Tool->WinZustand, 0);
+    EXPECT_TRUE(Tool->Start);
+    EXPECT_EQ(Tool->StartFertigBtn->text(), "Start");
+    EXPECT_EQ(Tool->StartFertig1->text(), "Start");
+    EXPECT_EQ(Tool->StartFertig1->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(Tool->StartFertigBtn->toolTip(),
+              "Bildschirm einfrieren und\nZeichenfunktionen aktivieren");
+    EXPECT_EQ(Tool->width(), 52);
+    EXPECT_EQ(ClientHoehe(), 27);
+    EXPECT_EQ(Tool->StartFertigBtn->geometry(), QRect(0, 0, 52, 27));
+    EXPECT_EQ(Tool->ToolBar1->pos(), QPoint(1, 28));
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_EQ(Tool->ZoomfakNr, 2);
+    EXPECT_EQ(Tool->ZoomFak, 2.0f);
+    EXPECT_EQ(Tool->BereichRect, KeinBereich);
+    EXPECT_TRUE(Tool->OrigScrBmp.isNull());
+    EXPECT_FALSE(Tool->Timer1->isActive());
+    EXPECT_EQ(Tool->Timer1->interval(), 250);
+}
+
+TEST(ToolFormErzeugung, ObenRechtsAufDemPrimaerenBildschirm) {
+    TToolForm Tool;
+    const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(Tool.frameGeometry().right() + 1, Primaer.right() + 1 - 15);
+    EXPECT_EQ(Tool.frameGeometry().top(), Primaer.top() + 5);
+}
+
+TEST_F(ZustandTest, StartFriertDenMonitorEinUndFertigKehrtZurueck) {
+    Tool->StartFertigBtnClick();
+    ASSERT_EQ(Quelle.Aufnahmen, QList<int>({0}));
+    EXPECT_EQ(Tool->WinZustand, 1);
+    EXPECT_EQ(Tool->StartFertigBtn->text(), "Fertig");
+    EXPECT_EQ(Tool->StartFertig1->text(), "Fertig");
+    EXPECT_EQ(Tool->StartFertigBtn->toolTip(),
+              "Zeichenfunktionen abschalten\nund Bildschirm wieder herstellen");
+    EXPECT_EQ(ClientHoehe(), 28 + Tool->InfoBtn->y() + Tool->InfoBtn->height() + 1);
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_TRUE(Screen->isVisible());
+    EXPECT_TRUE(Screen->isFullScreen());
+
+    const QImage& Erwartet = Quelle.Bilder[0];
+    EXPECT_EQ(Screen->Bild(), Erwartet);
+    EXPECT_EQ(Screen->Img2->Bitmap, Erwartet);
+    EXPECT_EQ(Tool->OrigScrBmp, Erwartet);
+    EXPECT_EQ(Tool->OrigScrStartBmp, Erwartet);
+    EXPECT_EQ(Tool->BackupOrigScrBmp, Erwartet);
+    // The undo copy is the picture itself, so the tile bookkeeping starts clean.
+    EXPECT_EQ(Tool->BackupBmp.constBits(), Tool->OrigScrBmp.constBits());
+
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Tool->WinZustand, 0);
+    EXPECT_FALSE(Screen->isVisible());
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_EQ(Tool->StartFertigBtn->text(), "Start");
+    EXPECT_EQ(ClientHoehe(), 27);
+    // The overlay was only hidden: it keeps its picture for the next start.
+    EXPECT_EQ(Screen->Bild(), Erwartet);
+}
+
+TEST_F(ZustandTest, AufnahmeSetztZeigerUndRueckgaengigKopienZurueck) {
+    Tool->StartFertigBtnClick();
+    // Draw, so that pointer fields, undo copies and the picture all move on.
+    Screen->Img1MouseDown(mbLeft, ssLeft, 100, 100);
+    Screen->Img1MouseMove(ssLeft, 150, 120);
+    Screen->Sx = Screen->Sy = 7;
+    Screen->Lx = Screen->Ly = Screen->BakLx = Screen->BakLy = Screen->BakSx = Screen->BakSy = 9;
+    Tool->BereichRect = TRect{10, 20, 30, 40};
+    Tool->Modus = 4;
+    ASSERT_NE(Screen->Bild(), Quelle.Bilder[0]);
+    Tool->StartFertigBtnClick();
+
+    Quelle.Bilder[0] = Testbild(Quelle.Bilder[0].width(), Quelle.Bilder[0].height()).mirrored();
+    Tool->StartFertigBtnClick();
+    const QImage& Neu = Quelle.Bilder[0];
+    for (int32_t v : {Screen->Sx, Screen->Sy, Screen->Lx, Screen->Ly, Screen->BakSx, Screen->BakSy,
+                      Screen->BakLx, Screen->BakLy})
+        EXPECT_EQ(v, -1);
+    EXPECT_EQ(Tool->BakBereichRect, (TRect{10, 20, 30, 40}));
+    EXPECT_EQ(Tool->BakModus, 4);
+    EXPECT_EQ(Screen->Bild(), Neu);
+    EXPECT_EQ(Tool->BackupBmp, Neu);
+    EXPECT_EQ(Tool->BackupOrigScrBmp, Neu);
+    EXPECT_EQ(Tool->OrigScrStartBmp, Neu);
+    // A later stroke brings the undo copy up to date from the new capture.
+    Screen->Img1MouseDown(mbLeft, ssLeft, 5, 5);
+    Screen->BildSichern();
+    EXPECT_EQ(Tool->BackupBmp, Screen->Bild());
+}
+
+TEST_F(ZustandTest, MonitorModeWaehltDenAufgenommenenMonitor) {
+    MonitorMode = 2;
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Quelle.Aufnahmen.last(), 1);
+    EXPECT_EQ(Screen->Bild(), Quelle.Bilder[1]);
+    EXPECT_EQ(Tool->OrigScrBmp.size(), QSize(320, 240));
+    Tool->StartFertigBtnClick();
+
+    MonitorMode = 1;
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Quelle.Aufnahmen.last(), 0);
+    Tool->StartFertigBtnClick();
+
+    // One monitor: MonitorMode 2 falls back to the tool window's.
+    Quelle.Rechtecke.removeLast();
+    MonitorMode = 2;
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Quelle.Aufnahmen.last(), 0);
+    EXPECT_EQ(Screen->Bild(), Quelle.Bilder[0]);
+}
+
+TEST_F(ZustandTest, WaehrendFertigDasOverlaySchliesstTutDerKnopfNichts) {
+    Tool->StartFertigBtnClick();
+    Tool->WinZustand = 2;
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Tool->WinZustand, 2);
+    EXPECT_TRUE(Screen->isVisible());
+    EXPECT_EQ(Quelle.Aufnahmen.size(), 1);
+}
+
+TEST_F(ZustandTest, OverlayAufAndereWeiseGeschlossenBeendetDasProgramm) {
+    Tool->StartFertigBtnClick();
+    Tool->Modus = 15;
+    Screen->close();
+    EXPECT_FALSE(Screen->isVisible());
+    EXPECT_FALSE(Tool->isVisible());
+    EXPECT_TRUE(Tool->OrigScrBmp.isNull());
+    EXPECT_TRUE(Tool->BackupBmp.isNull());
+    EXPECT_EQ(Tool->Modus, 1); // the zoom view is never the stored tool
+}
+
+TEST_F(ZustandTest, FertigMitAutoCloseSchliesstDasWerkzeugfenster) {
+    Tool->StartFertigBtnClick();
+    AutoClose = true;
+    Tool->StartFertigBtnClick();
+    EXPECT_FALSE(Tool->isVisible());
+    EXPECT_TRUE(Tool->OrigScrBmp.isNull());
+}
+
+TEST_F(ZustandTest, TastenStartenUndBeendenWieDerKnopf) {
+    Tool->StartFertig1->trigger();
+    EXPECT_EQ(Tool->WinZustand, 1);
+    // The overlay carries the tool window's commands, so F9 works there too.
+    EXPECT_TRUE(Screen->actions().contains(Tool->StartFertig1));
+    Tool->StartFertig1->trigger();
+    EXPECT_EQ(Tool->WinZustand, 0);
+}
+
+TEST_F(ZustandTest, AutoOpenStartetNurBeiDerErstenAktivierung) {
+    Tool->FormActivate();
+    EXPECT_FALSE(Tool->Start);
+    EXPECT_FALSE(Tool->Timer1->isActive());
+
+    Tool.reset();
+    Screen.reset();
+    AutoOpen = true;
+    Tool = std::make_unique<TToolForm>();
+    Screen = std::make_unique<TScreenForm>();
+    Tool->show();
+    Tool->FormActivate();
+    EXPECT_FALSE(Tool->Start);
+    EXPECT_TRUE(Tool->Timer1->isActive());
+    Tool->Timer1->stop();
+    Tool->FormActivate(); // later activations do nothing
+    EXPECT_FALSE(Tool->Timer1->isActive());
+
+    Tool->Timer1->start();
+    QElapsedTimer t;
+    t.start();
+    while (Tool->WinZustand == 0 && t.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(Tool->WinZustand, 1);
+    EXPECT_GE(t.elapsed(), 250);
+    EXPECT_FALSE(Tool->Timer1->isActive());
+    EXPECT_EQ(Quelle.Aufnahmen.size(), 1);
+}
+
+TEST(NoMultiInst, HaeltDieSperreUndLaesstKeinenZweitenZu) {
+    // Static, so that it outlives the lock held until the program ends.
+    static QTemporaryDir Ordner;
+    ASSERT_TRUE(Ordner.isValid());
+    const QByteArray Vorher = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", Ordner.path().toUtf8());
+    QFile::setPermissions(Ordner.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(NoMultiInstPfad().startsWith(Ordner.path()));
+    ASSERT_TRUE(NoMultiInst());
+    QLockFile Zweiter(NoMultiInstPfad());
+    EXPECT_FALSE(Zweiter.tryLock(0));
+    EXPECT_EQ(Zweiter.error(), QLockFile::LockFailedError);
+    EXPECT_TRUE(NoMultiInst()); // the holder itself
+    qputenv("XDG_RUNTIME_DIR", Vorher);
+}
