@@ -36,11 +36,19 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #C0C0C0; }"));
+    // No inner margin: the first line sits at the field's top-left corner,
+    // where the text will be written.
+    Memo1->document()->setDocumentMargin(0);
+    Memo1->setContentsMargins(0, 0, 0, 0);
+    QPalette Farben = Memo1->palette();
+    Farben.setColor(QPalette::Base, QColor::fromRgb(TColorToQRgb(clSilver)));
+    Memo1->setPalette(Farben);
     Memo1->setToolTip(QStringLiteral(
         "Zeilenumbruch einfügen mit Strg+Enter, Text übernehmen mit Enter, abbrechen mit ESC"));
     Memo1->setFont(SansFont(24, true));
     Memo1->hide();
+    Memo1->installEventFilter(this);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TScreenForm::Memo1Change);
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
