@@ -31,9 +31,10 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Img2->Bitmap = QImage(Screen, QImage::Format_RGB32);
     Img2->Layer.Visible = false;
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new QTextEdit(this);
+    Memo1->setAcceptRichText(false);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // No inner margin: the first line sits at the field's top-left corner,
@@ -48,7 +49,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Memo1->setFont(SansFont(24, true));
     Memo1->hide();
     Memo1->installEventFilter(this);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TScreenForm::Memo1Change);
+    connect(Memo1, &QTextEdit::textChanged, this, &TScreenForm::Memo1Change);
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
@@ -86,6 +87,7 @@ void TScreenForm::SetMemoSchrift(int32_t s) {
     f.setPixelSize(PunkteZuPixel(s));
     Memo1->setFont(f);
     Canvas().Font = f;
+    Zeilenabstand();
     const int Zeilen = IMax(1, Memo1->document()->blockCount());
     Memo1->resize(Memo1->width(), Canvas().TextHeight(QStringLiteral("X")) * Zeilen);
 }

@@ -12,7 +12,7 @@
 #include "platform/tcolor.h"
 #include "toolwindow/toolwin2.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 #include <cstdint>
 
@@ -95,7 +95,7 @@ public:
 
     TBildAnzeige* Img1;
     TImage32* Img2;
-    QPlainTextEdit* Memo1;
+    QTextEdit* Memo1;
 
     int32_t Sx = -1, Sy = -1;
     int32_t Lx = -1, Ly = -1;
@@ -131,6 +131,7 @@ private:
     void VorschauFigur(int32_t Modus, int32_t Dicke);
     void PfeilFigur(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool Schaft, int32_t L);
     void MarkeMerken() { FMarke = AktuelleMarke(); }
+    void Zeilenabstand();
 
     void UndoSchnappschuss();
     TShiftState Normalisiert(TShiftState Shift);

@@ -6,7 +6,14 @@
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -47,7 +54,25 @@ void TScreenForm::TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu) {
     Textrahmen();
 }
 
+void TScreenForm::Zeilenabstand() {
+    // The field shows its lines exactly one text height apart, as they will
+    // be written, not at the font's wider line spacing.
+    QTextDocument Probe;
+    Probe.setDefaultFont(Memo1->font());
+    Probe.setDocumentMargin(0);
+    Probe.setPlainText(QStringLiteral("X"));
+    const qreal Natuerlich = Probe.documentLayout()->blockBoundingRect(Probe.firstBlock()).height();
+    QTextBlockFormat f;
+    f.setLineHeight(Canvas().TextHeight(QStringLiteral("X")) - Natuerlich,
+                    QTextBlockFormat::LineDistanceHeight);
+    const QSignalBlocker Ruhe(Memo1);
+    QTextCursor c(Memo1->document());
+    c.select(QTextCursor::Document);
+    c.mergeBlockFormat(f);
+}
+
 void TScreenForm::Memo1Change() {
+    Zeilenabstand();
     const TCanvas& c = Canvas();
     const QString xxx = QStringLiteral("xxx");
     int32_t Breite = c.TextWidth(xxx);
@@ -58,6 +83,10 @@ void TScreenForm::Memo1Change() {
     const int32_t Hoehe =
         c.TextHeight(QStringLiteral("X")) * IMax(Zeile + 1, static_cast<int32_t>(Zeilen.size()));
     Memo1->resize(Breite, Hoehe);
+    // The field fits its text, so nothing may stay scrolled out of view from
+    // the moment before it grew.
+    Memo1->verticalScrollBar()->setValue(0);
+    Memo1->horizontalScrollBar()->setValue(0);
 }
 
 void TScreenForm::Memo1KeyPress(QChar& Key) {
