@@ -71,6 +71,21 @@ void BM_EraserMove21(benchmark::State& state) {
     MoveEvents(state, 2);
 }
 
+// Shape drags: every move removes and redraws the rubber band from the
+// press point (200, 200) to the pointer, which wanders over the picture.
+void BM_LineRubberBand(benchmark::State& state) {
+    MoveEvents(state, 3);
+}
+void BM_RectangleRubberBand(benchmark::State& state) {
+    MoveEvents(state, 4);
+}
+void BM_ArrowRubberBand(benchmark::State& state) {
+    MoveEvents(state, 5);
+}
+void BM_EllipseRubberBand(benchmark::State& state) {
+    MoveEvents(state, 10);
+}
+
 void BM_PressWithSnapshotAndFirstSegment(benchmark::State& state) {
     Overlay o(1, 4);
     int64_t i = 0;
@@ -102,6 +117,10 @@ void BM_FullFrameCopy(benchmark::State& state) {
 BENCHMARK(BM_FullFrameCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PenMove21)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EraserMove21)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineRubberBand)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RectangleRubberBand)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrowRubberBand)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EllipseRubberBand)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PressWithSnapshotAndFirstSegment)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {

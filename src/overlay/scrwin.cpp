@@ -31,16 +31,25 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Img2->Bitmap = QImage(Screen, QImage::Format_RGB32);
     Img2->Layer.Visible = false;
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new QTextEdit(this);
+    Memo1->setAcceptRichText(false);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #C0C0C0; }"));
+    // No inner margin: the first line sits at the field's top-left corner,
+    // where the text will be written.
+    Memo1->document()->setDocumentMargin(0);
+    Memo1->setContentsMargins(0, 0, 0, 0);
+    QPalette Farben = Memo1->palette();
+    Farben.setColor(QPalette::Base, QColor::fromRgb(TColorToQRgb(clSilver)));
+    Memo1->setPalette(Farben);
     Memo1->setToolTip(QStringLiteral(
         "Zeilenumbruch einfügen mit Strg+Enter, Text übernehmen mit Enter, abbrechen mit ESC"));
     Memo1->setFont(SansFont(24, true));
     Memo1->hide();
+    Memo1->installEventFilter(this);
+    connect(Memo1, &QTextEdit::textChanged, this, &TScreenForm::Memo1Change);
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
@@ -100,6 +109,7 @@ void TScreenForm::SetMemoSchrift(int32_t s) {
     f.setPixelSize(PunkteZuPixel(s));
     Memo1->setFont(f);
     Canvas().Font = f;
+    Zeilenabstand();
     const int Zeilen = IMax(1, Memo1->document()->blockCount());
     Memo1->resize(Memo1->width(), Canvas().TextHeight(QStringLiteral("X")) * Zeilen);
 }

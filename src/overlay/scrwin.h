@@ -10,10 +10,15 @@
 #include "overlay/img1.h"
 #include "overlay/shiftstate.h"
 #include "platform/tcolor.h"
+#include "toolwindow/toolwin2.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 #include <cstdint>
+
+// The tools dragged from a press to a release with a rubber band: line,
+// rectangle, arrow, double arrow, ellipse, filled rectangle, filled ellipse.
+bool IstFormModus(int32_t Modus);
 
 class TScreenForm : public QWidget {
     Q_OBJECT
@@ -25,7 +30,8 @@ public:
     // pointer to (xneu, yneu), applies the tool and draws the marks again.
     // Callers pass Sx and Sy as xalt and yalt.
     void Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt, int32_t xneu, int32_t yneu);
-    // Removes every tool mark from the picture (the step to (-1, -1)).
+    // Removes every tool mark from the picture (the step to (-1, -1)). A
+    // shape being dragged is dropped, not committed to (-1, -1).
     void Parken();
 
     void Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -44,6 +50,35 @@ public:
     // Canvas pen of strokes and outlines: colour Scol, mode Smode, width
     // Sdicke, solid; clear brush.
     void SetLinienStift();
+    // Canvas pen of filled shapes: colour Scol, mode Smode, width 1, solid;
+    // solid brush of colour Scol.
+    void SetFuellStift();
+
+    // Shapes. The rubber band of the tool between the anchor (Lx, Ly) and the
+    // pointer (Sx, Sy), inverted; nothing while any of the four is negative.
+    void ObjektVorschau();
+    // The rectangle whose corner pixels are both (x1, y1) and (x2, y2).
+    static TRect NormRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+    // Arrow with its head at (x2, y2), drawn with the canvas's current pen.
+    void ZeichnePfeil(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool Schaft);
+    void ZeichneDoppelpfeil(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+    // Stamps a bold glyph centred on (x, y) with a black shadow.
+    void SetzeZeichen(int32_t x, int32_t y, const QString& Text, const QString& FontName,
+                      TColor Col);
+
+    // Text tool.
+    void Memo1Change();
+    // Key is set to 0 when the key is swallowed.
+    void Memo1KeyPress(QChar& Key);
+    void TextUebernehmen();
+    bool TextfeldOffen() const { return !Memo1->isHidden(); }
+    TColor TextFarbe() const;
+    // The colour changed while the text tool is active: the open field
+    // shows its text in the new colour and keeps the keyboard focus.
+    void TextFarbeSetzen(TColor Col);
+    // An open text field is written into the picture (the pointer left the
+    // overlay for the tool window, or a command needs the finished picture).
+    void OffenenTextUebernehmen();
 
     // Sets the text field's font to s points, gives the canvas the same font
     // and fits the field's height to its lines.
@@ -73,7 +108,7 @@ public:
 
     TBildAnzeige* Img1;
     TImage32* Img2;
-    QPlainTextEdit* Memo1;
+    QTextEdit* Memo1;
 
     int32_t Sx = -1, Sy = -1;
     int32_t Lx = -1, Ly = -1;
@@ -87,6 +122,7 @@ protected:
     void showEvent(QShowEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     // What the tool mark now in the picture was drawn with, so that a change
@@ -105,16 +141,28 @@ private:
     void TextrahmenFigur(int32_t h);
     void HaekchenFigur(int32_t k);
     void KreuzFigur(int32_t k);
+    void VorschauFigur(int32_t Modus, int32_t Dicke);
+    void PfeilFigur(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool Schaft, int32_t L);
+    void MarkeMerken() { FMarke = AktuelleMarke(); }
+    void Zeilenabstand();
 
     void UndoSchnappschuss();
-    static TShiftState Normalisiert(TShiftState Shift);
+    TShiftState Normalisiert(TShiftState Shift);
 
     // Branches of the drawing step, one per tool family.
     void StiftZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void RadiererZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void FormenZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void ShiftBeschraenkung();
+    void FormUebernehmen(int32_t r);
+    void ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
 
     TMarke FMarke;
     TMarke BakMarke;
+    // The right or middle button ended the left button's gesture: the left
+    // button counts as up until it is really released.
+    bool FLinksGesperrt = false;
     TDirtyTiles FBackupKacheln;
 };
 

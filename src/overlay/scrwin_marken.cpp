@@ -43,7 +43,7 @@ void TScreenForm::RadiererMarke(int32_t hw, int32_t hh) {
 }
 
 void TScreenForm::Textrahmen() {
-    if (Sx < 0 || Sy < 0 || Memo1->isVisible()) return;
+    if (Sx < 0 || Sy < 0 || TextfeldOffen()) return;
     TextrahmenFigur(Memo1->height());
 }
 
@@ -65,7 +65,10 @@ void TScreenForm::BereichFadenkreuz() {
 }
 
 TScreenForm::TMarke TScreenForm::AktuelleMarke() const {
-    return TMarke{ToolForm->Modus, ToolForm->Sdicke, Memo1->height()};
+    // The text bar shows only while the field is closed; its height is
+    // part of the figure.
+    const bool Balken = ToolForm->Modus == 6 && !TextfeldOffen();
+    return TMarke{ToolForm->Modus, ToolForm->Sdicke, Balken ? Memo1->height() : 0};
 }
 
 void TScreenForm::MarkeZeichnen(const TMarke& M) {
@@ -87,7 +90,7 @@ void TScreenForm::MarkeZeichnen(const TMarke& M) {
         RechteckFigur(RadiererHalbBreite(M.Dicke), RadiererHalbHoehe(M.Dicke));
         break;
     case 6:
-        if (!Memo1->isVisible()) TextrahmenFigur(M.TextHoehe);
+        if (M.TextHoehe > 0) TextrahmenFigur(M.TextHoehe);
         break;
     case 7:
         HaekchenFigur(HaekchenEinheit(M.Dicke));
@@ -109,5 +112,14 @@ void TScreenForm::AlteMarkeEntfernen() {
     // before the new tool draws its own.
     if (Sx < 0 || Sy < 0 || FMarke == AktuelleMarke()) return;
     MarkeZeichnen(FMarke);
+    // The rubber band of a shape drag goes with it, and the press ends: the
+    // new tool neither commits a shape from the old anchor nor takes the
+    // still-held left button for a new press (no snapshot, a second stamp).
+    const bool Stempel = FMarke.Modus == 7 || FMarke.Modus == 8;
+    if ((IstFormModus(FMarke.Modus) || Stempel) && Lx >= 0 && Ly >= 0) {
+        VorschauFigur(FMarke.Modus, FMarke.Dicke);
+        Lx = Ly = -1;
+        FLinksGesperrt = true;
+    }
     Sx = Sy = -1;
 }

@@ -4,9 +4,12 @@
 #include "toolwindow/toolwin2.h"
 
 TShiftState TScreenForm::Normalisiert(TShiftState Shift) {
-    // With the right or middle button down the left one never draws.
-    if (Shift.Has(ssRight) || Shift.Has(ssMiddle)) return Shift.Without(ssLeft);
-    return Shift;
+    // With the right or middle button down the left one never draws. Once
+    // another button has ended a drag, the still-held left button must not
+    // start a new one (no undo snapshot, a second stamp) until released.
+    if (!Shift.Has(ssLeft)) FLinksGesperrt = false;
+    if (Shift.Has(ssRight) || Shift.Has(ssMiddle)) FLinksGesperrt = Shift.Has(ssLeft);
+    return FLinksGesperrt ? Shift.Without(ssLeft) : Shift;
 }
 
 void TScreenForm::UndoSchnappschuss() {
@@ -36,15 +39,21 @@ void TScreenForm::PunkteZurueckholen() {
 
 void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     Q_UNUSED(Button);
-    if (Shift.Has(ssRight) || Shift.Has(ssMiddle)) {
-        Shift = Shift.Without(ssLeft);
-        Zeichenbewegung(Shift, Sx, Sy, X, Y);
-    }
+    const bool AndereTaste = Shift.Has(ssRight) || Shift.Has(ssMiddle);
+    Shift = Normalisiert(Shift);
+    // Another button during a drag: a plain move, which commits a shape.
+    if (AndereTaste) Zeichenbewegung(Shift, Sx, Sy, X, Y);
     MausShift = Shift & TShiftState(ssLeft);
     if (!Shift.Has(ssLeft)) return;
     UndoSchnappschuss();
     Canvas().MoveTo(X, Y);
     Zeichenbewegung(Shift, Sx, Sy, X, Y);
+    if (ToolForm->Modus == 6) {
+        // The text bar of the press is gone and the field is open: the undo
+        // copy must not bring the bar back.
+        PunkteSichern();
+        BildSichern();
+    }
 }
 
 void TScreenForm::Img1MouseMove(TShiftState Shift, int X, int Y) {
@@ -55,9 +64,13 @@ void TScreenForm::Img1MouseMove(TShiftState Shift, int X, int Y) {
 
 void TScreenForm::Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     Q_UNUSED(Button);
-    Q_UNUSED(X);
-    Q_UNUSED(Y);
     Shift = Normalisiert(Shift);
     MausShift = Shift & TShiftState(ssLeft);
+    const int32_t m = ToolForm->Modus;
+    if (IstFormModus(m) || m == 13) {
+        if (Lx < 0 || Ly < 0) return;
+        // The release without the left button commits the shape or area.
+        Zeichenbewegung(Shift.Without(ssLeft), Sx, Sy, X, Y);
+    }
     Lx = Ly = -1;
 }

@@ -17,13 +17,35 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
     case 2:
         RadiererZweig(Shift, xneu, yneu);
         break;
+    case 3:
+    case 4:
+    case 5:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+        FormenZweig(Shift, xneu, yneu);
+        break;
+    case 6:
+        TextZweig(Shift, xneu, yneu);
+        break;
+    case 7:
+    case 8:
+        ZeichenZweig(Shift, xneu, yneu);
+        break;
     default:
         break;
     }
-    FMarke = AktuelleMarke();
+    MarkeMerken();
 }
 
 void TScreenForm::Parken() {
+    // Without the left button the shape branch would commit the shape to
+    // the parking position; a drag interrupted this way is dropped instead.
+    if (IstFormModus(ToolForm->Modus)) {
+        ObjektVorschau();
+        Lx = Ly = -1;
+    }
     Zeichenbewegung(TShiftState(), Sx, Sy, -1, -1);
 }
 

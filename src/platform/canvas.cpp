@@ -169,7 +169,14 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     } else if (Pen.Style != psClear) {
         ApplyPen();
         Painter().setBrush(Qt::NoBrush);
-        Painter().drawRect(QRect(x1, y1, r - x1, b - y1));
+        // A box one pixel wide or high has no inside: the wide pen strokes
+        // it as a line, and a single pixel as the pen's round dot.
+        if (r == x1 && b == y1)
+            Painter().drawPoint(x1, y1);
+        else if (r == x1 || b == y1)
+            Painter().drawLine(x1, y1, r, b);
+        else
+            Painter().drawRect(QRect(x1, y1, r - x1, b - y1));
     }
     Changed(QRect(x1, y1, x2 - x1, y2 - y1)
                 .adjusted(-PenMargin(), -PenMargin(), PenMargin(), PenMargin()));

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
