@@ -10,22 +10,17 @@ TBildAnzeige::TBildAnzeige(QWidget* Parent) : TMausFlaeche(Parent) {
     FCanvas.OnChange = [this](const QRect& R) { Changed(R); };
 }
 
-void TBildAnzeige::SetBitmap(const QImage& Src) {
+void TBildAnzeige::SetBitmap(const QImage& Src, bool Teilen) {
     const QImage Quelle =
         Src.format() == QImage::Format_RGB32 ? Src : Src.convertToFormat(QImage::Format_RGB32);
-    if (FBild.size() == Quelle.size() && FBild.format() == Quelle.format() && !FBild.isNull()) {
-        uchar* Dst = FBild.bits();
-        if (FBild.bytesPerLine() == Quelle.bytesPerLine())
-            std::memcpy(Dst, Quelle.constBits(), static_cast<size_t>(Quelle.sizeInBytes()));
-        else
-            for (int y = 0; y < Quelle.height(); ++y)
-                std::memcpy(FBild.scanLine(y), Quelle.constScanLine(y),
-                            static_cast<size_t>(Quelle.width()) * 4);
-    } else {
+    const bool Passend = !FBild.isNull() && FBild.isDetached() && FBild.size() == Quelle.size() &&
+                         FBild.bytesPerLine() == Quelle.bytesPerLine();
+    if (Teilen || !Passend) {
+        // A shared picture parts from its source at the first drawing.
         FCanvas.Release();
-        FBild = Quelle.copy();
-        FBild.setDotsPerMeterX(3780); // 96 dpi, the resolution text sizes are given for
-        FBild.setDotsPerMeterY(3780);
+        FBild = Teilen ? Quelle : Quelle.copy();
+    } else {
+        std::memcpy(FBild.bits(), Quelle.constBits(), static_cast<size_t>(Quelle.sizeInBytes()));
     }
     Changed(FBild.rect());
 }

@@ -17,9 +17,10 @@ public:
     const QImage& Bitmap() const { return FBild; }
     TCanvas& Canvas() { return FCanvas; }
 
-    // Replaces the picture's content by Src; the buffer is kept when the size
-    // matches, so the canvas stays bound to it.
-    void SetBitmap(const QImage& Src);
+    // Replaces the picture's content by Src. Normally Src is copied into the
+    // picture's own buffer; with Teilen the picture shares Src's pixels until
+    // the first drawing, which saves a frame of memory until then.
+    void SetBitmap(const QImage& Src, bool Teilen = false);
 
     // Called with every changed rectangle, after the repaint is scheduled.
     std::function<void(const QRect&)> OnChange;

@@ -91,7 +91,8 @@ void TScreenForm::closeEvent(QCloseEvent* Event) {
 void TScreenForm::AufnahmeLaden(const QImage& Aufnahme) {
     Sx = Sy = Lx = Ly = -1;
     BakSx = BakSy = BakLx = BakLy = -1;
-    BildLaden(Aufnahme, true);
+    // Until the first stroke every copy of the capture shares its pixels.
+    BildLaden(Aufnahme, true, true);
     Img2->Bitmap = Aufnahme;
 }
 
@@ -114,8 +115,8 @@ void TScreenForm::SetMemoSchrift(int32_t s) {
     Memo1->resize(Memo1->width(), Canvas().TextHeight(QStringLiteral("X")) * Zeilen);
 }
 
-void TScreenForm::BildLaden(const QImage& Src, bool GleichDemBackup) {
-    Img1->SetBitmap(Src);
+void TScreenForm::BildLaden(const QImage& Src, bool GleichDemBackup, bool Teilen) {
+    Img1->SetBitmap(Src, Teilen);
     FBackupKacheln.Reset(Bild().size());
     if (GleichDemBackup)
         FBackupKacheln.Clear();

@@ -86,7 +86,8 @@ public:
 
     // Replaces the drawing bitmap by Src. With GleichDemBackup the caller
     // guarantees that the undo copy already holds the same picture.
-    void BildLaden(const QImage& Src, bool GleichDemBackup);
+    // With Teilen the picture shares Src's pixels until it is drawn on.
+    void BildLaden(const QImage& Src, bool GleichDemBackup, bool Teilen = false);
     // Brings the undo copy of the drawing bitmap up to date.
     void BildSichern();
 

@@ -284,3 +284,21 @@ TEST_F(ZeichenTest, EverySnapshotEqualsTheWholePictureAfterManyStrokes) {
         ++i;
     }
 }
+
+TEST_F(ZeichenTest, CaptureSharesItsPixelsUntilTheFirstStrokeAndStaysIntact) {
+    const QImage Aufnahme = Testbild();
+    Tool->OrigScrBmp = Tool->OrigScrStartBmp = Tool->BackupBmp = Tool->BackupOrigScrBmp = Aufnahme;
+    Screen->AufnahmeLaden(Aufnahme);
+    EXPECT_EQ(Bild().constBits(), Aufnahme.constBits());
+    Waehle(1, 4);
+    Strich({10, 10}, {300, 200});
+    EXPECT_NE(Bild().constBits(), Aufnahme.constBits());
+    EXPECT_EQ(AnzahlVerschieden(Tool->OrigScrBmp, Testbild()), 0);
+    EXPECT_EQ(AnzahlVerschieden(Tool->BackupBmp, Testbild()), 0);
+    // the next press saves the stroke into the undo copy, not into the capture
+    Druecken(50, 50);
+    Loslassen(50, 50);
+    EXPECT_GT(AnzahlVerschieden(Tool->BackupBmp, Testbild()), 0);
+    EXPECT_EQ(AnzahlVerschieden(Tool->OrigScrStartBmp, Testbild()), 0);
+    EXPECT_EQ(AnzahlVerschieden(Tool->OrigScrBmp, Testbild()), 0);
+}
