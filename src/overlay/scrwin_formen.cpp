@@ -30,11 +30,9 @@ TRect TScreenForm::NormRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void TScreenForm::SetFuellStift() {
+    SetLinienStift();
     TCanvas& c = Canvas();
-    c.Pen.Color = ToolForm->Scol;
-    c.Pen.Mode = static_cast<TPenMode>(ToolForm->Smode);
     c.Pen.Width = 1;
-    c.Pen.Style = psSolid;
     c.Brush.Color = ToolForm->Scol;
     c.Brush.Style = bsSolid;
 }
