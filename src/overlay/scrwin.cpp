@@ -44,6 +44,9 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
+    // The tool window's popup menu is this window's context menu too, with
+    // all its shortcuts.
+    if (ToolForm) ToolForm->PopupMenu1Anbinden(this);
 }
 
 TScreenForm::~TScreenForm() {

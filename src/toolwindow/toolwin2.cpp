@@ -21,6 +21,7 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent) {
     ZoomfakNr = 2;
     ZoomFak = ZoomTab[2];
     BereichRect = KeinBereich;
+    ErzeugeAktionen();
 }
 
 TToolForm::~TToolForm() {
