@@ -53,8 +53,9 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
-    // The tool window's commands and their shortcuts work here too.
-    if (ToolForm) addActions(ToolForm->actions());
+    // The tool window's popup menu is this window's context menu too, with
+    // all its shortcuts.
+    if (ToolForm) ToolForm->PopupMenu1Anbinden(this);
 }
 
 TScreenForm::~TScreenForm() {

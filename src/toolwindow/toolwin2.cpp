@@ -42,6 +42,10 @@ QFont PixelSchrift(int Pixel) {
 TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     ToolForm = this;
     KomponentenErzeugen();
+    ErzeugeAktionen();
+    ErzeugeWerkzeugButtons(ToolBar1Raster);
+    BlattMenuErzeugen();
+    BefehleVerbinden();
     FormCreate();
 }
 
@@ -64,12 +68,6 @@ void TToolForm::KomponentenErzeugen() {
     ToolBar1Raster->setSpacing(0);
     ToolBar1->move(1, StartFertigBtn->height() + 1);
     ToolBar1->setFixedWidth(2 * EntwurfKnopfBreite);
-
-    InfoBtn = new QToolButton(ToolBar1);
-    InfoBtn->setFixedSize(EntwurfKnopfBreite, EntwurfKnopfHoehe);
-    InfoBtn->setAutoRaise(true);
-    InfoBtn->setToolTip(QStringLiteral("Info / Einstellungen / Hilfe"));
-    ToolBar1Raster->addWidget(InfoBtn, InfoBtnZeile, 1);
 
     StartFertig1 = new QAction(this);
     StartFertig1->setShortcut(Qt::Key_F9);
@@ -102,7 +100,6 @@ void TToolForm::FormCreate() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     EmailDateiList.clear();
     ChronikDateiList.clear();
-    BlattMenuErzeugen();
 }
 
 bool TToolForm::event(QEvent* Event) {
@@ -110,8 +107,16 @@ bool TToolForm::event(QEvent* Event) {
     return QWidget::event(Event);
 }
 
+void TToolForm::BefehleVerbinden() {
+    connect(Rckgngig1, &QAction::triggered, this, [this] { RueckgaengigBtnClick(); });
+    connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
+    connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
+}
+
 void TToolForm::FormActivate() {
     if (!Start) return;
+    LoadSettings();
+    SetButtonEinstellungen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();
     Start = false;
@@ -138,6 +143,7 @@ bool TToolForm::FormClose() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
     if (Modus == 15) Modus = 1;
+    SaveSettings();
     return true;
 }
 

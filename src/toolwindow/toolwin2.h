@@ -15,7 +15,9 @@
 #include <cstdint>
 
 class QAction;
+class QActionGroup;
 class QGridLayout;
+class QMenu;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -65,12 +67,9 @@ public:
     QPushButton* StartFertigBtn;
     QWidget* ToolBar1;
     QGridLayout* ToolBar1Raster;
-    QToolButton* InfoBtn;
+    QToolButton* InfoBtn = nullptr;
     QAction* StartFertig1;
     QTimer* Timer1;
-    // The grid row of InfoBtn: the last of the tool bar's 24 button rows and
-    // four separator rows.
-    static constexpr int InfoBtnZeile = 27;
 
     // Drawing state.
     int32_t Modus = 1;
@@ -128,9 +127,88 @@ public:
     // The button below which the sheet menu opens.
     QWidget* BlattBtn = nullptr;
 
+    // ---- Tool, colour and width choice, popup menu, keys, settings store ----
+    // (toolwin2_auswahl.cpp, toolwin2_menu.cpp, toolwin2_tasten.cpp,
+    // einstellungen_speicher.cpp)
+
+    // Reads the stored settings, tool and window position; once, at the
+    // first activation.
+    void LoadSettings();
+    // Writes every stored value; once, when the window closes.
+    void SaveSettings();
+    // Re-applies the stored width, colour and tool to state, buttons and menu.
+    void SetButtonEinstellungen();
+    // While text is typed on the overlay, gives it the current colour.
+    void UpdateTextFarbe();
+    // Runs when PopupMenu1 opens: ends a shape drag and parks the pointer.
+    void PopupMenu1Popup();
+    // Adds the width, colour and tool buttons, two per row, below the rows
+    // already in L.
+    void ErzeugeWerkzeugButtons(QGridLayout* L);
+    // Makes PopupMenu1 the context menu of W and its shortcuts work there.
+    void PopupMenu1Anbinden(QWidget* W);
+
+    // Handlers shared by button, menu item and shortcut.
+    void DickeBtnClick(int32_t Nr);
+    void FarbBtnClick(int32_t NeuFarbMode);
+    void WerkzeugBtnClick(int32_t NeuModus);
+    void Dicke1BtnClick() { DickeBtnClick(1); }
+    void Dicke2BtnClick() { DickeBtnClick(2); }
+    void Dicke3BtnClick() { DickeBtnClick(3); }
+    void Dicke4BtnClick() { DickeBtnClick(4); }
+    void MarkCol1BtnClick() { FarbBtnClick(1); }
+    void MarkCol2BtnClick() { FarbBtnClick(2); }
+    void MarkCol3BtnClick() { FarbBtnClick(3); }
+    void MarkCol4BtnClick() { FarbBtnClick(4); }
+    void DeckCol1BtnClick() { FarbBtnClick(11); }
+    void DeckCol2BtnClick() { FarbBtnClick(12); }
+    void DeckCol3BtnClick() { FarbBtnClick(13); }
+    void DeckCol4BtnClick() { FarbBtnClick(14); }
+    void DeckCol5BtnClick() { FarbBtnClick(15); }
+    void DeckCol6BtnClick() { FarbBtnClick(16); }
+    void StiftBtnClick() { WerkzeugBtnClick(1); }
+    void SchwammBtnClick() { WerkzeugBtnClick(2); }
+    void LinieBtnClick() { WerkzeugBtnClick(3); }
+    void RechteckBtnClick() { WerkzeugBtnClick(4); }
+    void PfeilBtnClick() { WerkzeugBtnClick(5); }
+    void TextBtnClick() { WerkzeugBtnClick(6); }
+    void HaekchenBtnClick() { WerkzeugBtnClick(7); }
+    void KreuzBtnClick() { WerkzeugBtnClick(8); }
+    void DoppelpfeilBtnClick() { WerkzeugBtnClick(9); }
+    void EllipseBtnClick() { WerkzeugBtnClick(10); }
+    void RechteckGefuelltBtnClick() { WerkzeugBtnClick(11); }
+    void EllipseGefuelltBtnClick() { WerkzeugBtnClick(12); }
+    void BereichBtnClick() { WerkzeugBtnClick(13); }
+
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* Strichdicke1 = nullptr;
+    QMenu* Farbe1 = nullptr;
+    // One exclusive group each for widths, colours and tools.
+    QActionGroup* DickeGruppe = nullptr;
+    QActionGroup* FarbGruppe = nullptr;
+    QActionGroup* WerkzeugGruppe = nullptr;
+    QAction *Dicke1 = nullptr, *Dicke2 = nullptr, *Dicke3 = nullptr, *Dicke4 = nullptr;
+    QAction *MarkCol1 = nullptr, *MarkCol2 = nullptr, *MarkCol3 = nullptr, *MarkCol4 = nullptr;
+    QAction *DeckCol1 = nullptr, *DeckCol2 = nullptr, *DeckCol3 = nullptr, *DeckCol4 = nullptr,
+            *DeckCol5 = nullptr, *DeckCol6 = nullptr;
+    QAction *Stift1 = nullptr, *Radiergummi1 = nullptr, *Linie1 = nullptr, *Rechteck1 = nullptr,
+            *Pfeil1 = nullptr, *Text1 = nullptr, *Haekchen1 = nullptr, *Kreuz1 = nullptr,
+            *DoppelPfeil1 = nullptr, *Ellipse1 = nullptr, *RechteckGefuellt1 = nullptr,
+            *EllipseGefuellt1 = nullptr, *Bereich1 = nullptr, *Lupe1 = nullptr, *Zoom1 = nullptr;
+    QAction *Auswahlbereich1 = nullptr, *Hineinzoomen1 = nullptr, *Herauszoomen1 = nullptr,
+            *Rckgngig1 = nullptr, *Alleslschen1 = nullptr, *LeeresBlatt1 = nullptr,
+            *Drucken1 = nullptr, *Speichern1 = nullptr, *AlsEMailversenden1 = nullptr,
+            *IndieZwischenablage1 = nullptr, *AusZwischenablage1 = nullptr, *Info1 = nullptr;
+
+    // The key-down and key-up handling of the window; acts only in drawing mode.
+    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
+
 protected:
     bool event(QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
 
 private:
     void FormCreate();
@@ -142,8 +220,12 @@ private:
     // Replaces the background by a sheet of colour Grund with the pattern
     // Muster painted over the sheet area, then clears the drawings.
     void BlattErzeugen(TColor Grund, void (*Muster)(TCanvas&, QSize, int32_t), int32_t a);
-    void WaehleDeckendeFarbe(int32_t n);
     void ButtonsNachUndo();
+    void ErzeugeAktionen();
+    // Connects the commands whose handlers live in other files of the window.
+    void BefehleVerbinden();
+    void ErzeugePopupMenu1();
+    // ---- end of tool, colour and width choice ----
 };
 
 extern TToolForm* ToolForm;

@@ -13,7 +13,6 @@
 namespace {
 
 // Opaque red, yellow, green and blue, the hues of the transparent colours.
-constexpr TColor DeckFarben[5] = {0, 0x000000FF, 0x0000FFFF, 0x0000FF00, 0x00FF0000};
 
 QSize PrimaerSchirm() {
     const QScreen* s = QGuiApplication::primaryScreen();
@@ -98,7 +97,7 @@ void TToolForm::SchwarzesBlatt1Click() {
     BlattEinfarbig(clBlack);
     // The transparent marker ANDs with the picture and would leave black
     // unchanged; switch to the opaque colour of the same hue.
-    if (FarbMode >= 1 && FarbMode <= 4) WaehleDeckendeFarbe(FarbMode);
+    if (FarbMode >= 1 && FarbMode <= 4) FarbBtnClick(10 + FarbMode);
 }
 
 void TToolForm::KariertesBlatt1Click() {
@@ -111,10 +110,4 @@ void TToolForm::KleineKreuze1Click() {
 
 void TToolForm::LiniertesBlatt1Click() {
     BlattLiniert(LinienAbstand);
-}
-
-void TToolForm::WaehleDeckendeFarbe(int32_t n) {
-    FarbMode = 10 + n;
-    Scol = DeckFarben[n];
-    Smode = pmCopy;
 }

@@ -25,7 +25,7 @@ void TToolForm::ClearBtnClick() {
 }
 
 void TToolForm::ButtonsNachUndo() {
-    // Re-applies the restored tool to the overlay: its pointer, lens and
-    // text size, and its mark under the pointer.
-    SetWerkzeug();
+    // Re-applies the restored width, colour and tool to buttons, menu and
+    // overlay.
+    SetButtonEinstellungen();
 }

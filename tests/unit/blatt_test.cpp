@@ -211,6 +211,7 @@ TEST_F(BlattTest, SheetCoversAPictureLargerThanThePrimaryScreen) {
 }
 
 TEST(BlattOhneBild, SheetsBeforeTheFirstStartLeaveThePicturesEmpty) {
+    TEinstellungenSichern Einstellungen;
     TToolForm Tool;
     TScreenForm Screen;
     Tool.KariertesBlatt1Click();

@@ -1,10 +1,16 @@
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication App(argc, argv);
+    // Settings written by the tests go to a folder of their own, never to
+    // the user's settings file.
+    QTemporaryDir Einstellungen;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

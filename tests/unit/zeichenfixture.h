@@ -2,6 +2,7 @@
 // A tool window and an overlay over a known picture, driven through the
 // overlay's own mouse handlers.
 
+#include "einstellungswerte.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -80,6 +81,8 @@ protected:
 
     std::unique_ptr<TToolForm> Tool;
     std::unique_ptr<TScreenForm> Screen;
+    // The choice handlers store the chosen width and colour process-wide.
+    TEinstellungenSichern Einstellungen;
 };
 
 inline int AnzahlVerschieden(const QImage& a, const QImage& b) {

@@ -6,6 +6,7 @@
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 #include "toolwindow/toolwin2.h"
+#include "einstellungswerte.h"
 #include "zeichenfixture.h"
 
 #include <QAction>
@@ -56,6 +57,7 @@ protected:
     }
     int ClientHoehe() const { return Tool->height(); }
 
+    TEinstellungenSichern Einstellungen;
     TTestBildschirm Quelle;
     std::unique_ptr<TToolForm> Tool;
     std::unique_ptr<TScreenForm> Screen;

@@ -1,0 +1,65 @@
+// Choosing the stroke width, the colour and the tool, and re-applying the
+// stored choices. Each handler marks its own action, which is button and
+// menu item at once, so both always show the state.
+
+#include "app/data.h"
+#include "overlay/groessen.h"
+#include "overlay/scrwin.h"
+#include "toolwindow/auswahltabellen.h"
+
+#include <QAction>
+#include <QPalette>
+
+void TToolForm::DickeBtnClick(int32_t Nr) {
+    (this->*DickeTabelle[Nr - 1].Aktion)->setChecked(true);
+    StiftdickeMode = Nr;
+    Sdicke = DickeTab[Nr];
+    SetWerkzeug();
+}
+
+void TToolForm::FarbBtnClick(int32_t NeuFarbMode) {
+    const TFarbEintrag* e = Farbeintrag(NeuFarbMode);
+    (this->*e->Aktion)->setChecked(true);
+    FarbMode = e->FarbMode;
+    Scol = e->Scol;
+    Smode = e->Smode;
+    UpdateTextFarbe();
+}
+
+void TToolForm::WerkzeugBtnClick(int32_t NeuModus) {
+    (this->*Werkzeugeintrag(NeuModus)->Aktion)->setChecked(true);
+    Modus = NeuModus;
+    SetWerkzeug();
+    // Choosing the area tool parks the pointer, as moving onto this window does.
+    if (NeuModus == 13 && ScreenForm) ScreenForm->Parken();
+}
+
+void TToolForm::UpdateTextFarbe() {
+    TScreenForm* s = ScreenForm;
+    if (Modus != 6 || !s || !s->isVisible()) return;
+    QPalette p = s->Memo1->palette();
+    p.setColor(QPalette::Text, QColor::fromRgb(TColorToQRgb(Scol)));
+    s->Memo1->setPalette(p);
+    if (s->Memo1->isVisible()) s->Memo1->setFocus();
+}
+
+void TToolForm::SetButtonEinstellungen() {
+    if (StiftdickeMode >= 1 && StiftdickeMode <= 4) DickeBtnClick(StiftdickeMode);
+    // A stored 5 is taken for the last transparent colour.
+    const int32_t f = FarbMode == 5 ? 4 : FarbMode;
+    if (Farbeintrag(f)) FarbBtnClick(f);
+    if (Modus >= 1 && Modus <= 13) {
+        WerkzeugBtnClick(Modus);
+    } else if (Modus == 15) {
+        // The zoom view is never restored; its tool, the pen, is.
+        StiftBtnClick();
+    }
+}
+
+void TToolForm::PopupMenu1Popup() {
+    TScreenForm* s = ScreenForm;
+    if (!s) return;
+    s->Lx = -1;
+    s->Ly = -1;
+    s->Parken();
+}

@@ -1,0 +1,178 @@
+// The actions of the tool window, the popup menu PopupMenu1 built from them,
+// and the tool buttons. One action per command: its button, its menu item
+// and its shortcut are the same object, so they always agree.
+
+#include "app/data.h"
+#include "toolwindow/auswahltabellen.h"
+#include "toolwindow/glyphen.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+QAction* NeueAktion(TToolForm* F, const char* Name, const char* Caption, const char* Hint,
+                    QKeyCombination Taste) {
+    auto* a = new QAction(QString::fromUtf8(Caption), F);
+    a->setObjectName(QString::fromUtf8(Name));
+    if (*Hint) a->setToolTip(QString::fromUtf8(Hint));
+    a->setShortcut(QKeySequence(Taste));
+    return a;
+}
+
+QAction* Auswahlaktion(TToolForm* F, QActionGroup* G, const char* Name, const char* Caption,
+                       const char* Hint, QKeyCombination Taste, int Glyphe) {
+    QAction* a = NeueAktion(F, Name, Caption, Hint, Taste);
+    a->setCheckable(true);
+    if (Glyphe >= 0) a->setIcon(QIcon(WerkzeugGlyphe(Glyphe)));
+    G->addAction(a);
+    return a;
+}
+
+QActionGroup* ExklusiveGruppe(TToolForm* F) {
+    auto* g = new QActionGroup(F);
+    g->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    return g;
+}
+
+// Menu order of the tools; the zoom commands follow the magnifier.
+constexpr int32_t MenuWerkzeuge[] = {1, 2, 3, 5, 9, 4, 11, 10, 12, 6, 7, 8};
+
+} // namespace
+
+void TToolForm::ErzeugeAktionen() {
+    DickeGruppe = ExklusiveGruppe(this);
+    FarbGruppe = ExklusiveGruppe(this);
+    WerkzeugGruppe = ExklusiveGruppe(this);
+    for (const TDickeEintrag& e : DickeTabelle) {
+        QAction* a =
+            Auswahlaktion(this, DickeGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
+        this->*e.Aktion = a;
+        connect(a, &QAction::triggered, this, [this, n = e.Nr] { DickeBtnClick(n); });
+    }
+    for (const TFarbEintrag& e : FarbTabelle) {
+        QAction* a =
+            Auswahlaktion(this, FarbGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
+        this->*e.Aktion = a;
+        connect(a, &QAction::triggered, this, [this, f = e.FarbMode] { FarbBtnClick(f); });
+    }
+    for (const TWerkzeugEintrag& e : WerkzeugTabelle) {
+        QAction* a =
+            Auswahlaktion(this, WerkzeugGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
+        this->*e.Aktion = a;
+        // The magnifier and the zoom view are entered by handlers of their
+        // own; until those are connected the items stay unavailable, so that
+        // no tool mark can move away from the tool in use.
+        if (e.Modus >= 14)
+            a->setEnabled(false);
+        else
+            connect(a, &QAction::triggered, this, [this, m = e.Modus] { WerkzeugBtnClick(m); });
+    }
+    for (const TBefehlEintrag& e : BefehlTabelle) {
+        QAction* a = NeueAktion(this, e.AktionName, e.Caption, e.Hint, e.Taste);
+        if (e.Glyphe >= 0) a->setIcon(QIcon(WerkzeugGlyphe(e.Glyphe)));
+        this->*e.Aktion = a;
+    }
+    ErzeugePopupMenu1();
+    PopupMenu1Anbinden(this);
+}
+
+void TToolForm::ErzeugePopupMenu1() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(StartFertig1);
+    PopupMenu1->addSeparator();
+    Strichdicke1 = PopupMenu1->addMenu(QStringLiteral("Strichdicke"));
+    Strichdicke1->setObjectName(QStringLiteral("Strichdicke1"));
+    Strichdicke1->addActions(DickeGruppe->actions());
+    Farbe1 = PopupMenu1->addMenu(QStringLiteral("Farbe"));
+    Farbe1->setObjectName(QStringLiteral("Farbe1"));
+    for (const TFarbEintrag& e : FarbTabelle) {
+        if (e.FarbMode == 11) Farbe1->addSeparator();
+        Farbe1->addAction(this->*e.Aktion);
+    }
+    PopupMenu1->addSeparator();
+    for (int32_t m : MenuWerkzeuge)
+        PopupMenu1->addAction(this->*Werkzeugeintrag(m)->Aktion);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({Bereich1, Auswahlbereich1});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({Lupe1, Zoom1, Hineinzoomen1, Herauszoomen1});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({Rckgngig1, Alleslschen1, LeeresBlatt1});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions(
+        {Drucken1, Speichern1, AlsEMailversenden1, IndieZwischenablage1, AusZwischenablage1});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Info1);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TToolForm::PopupMenu1Popup);
+}
+
+void TToolForm::PopupMenu1Anbinden(QWidget* W) {
+    // The shortcuts of a menu that is only ever popped up are active where
+    // its actions are added, so they are added to every window using it.
+    W->addAction(StartFertig1);
+    W->addActions(DickeGruppe->actions());
+    W->addActions(FarbGruppe->actions());
+    W->addActions(WerkzeugGruppe->actions());
+    for (const TBefehlEintrag& e : BefehlTabelle)
+        W->addAction(this->*e.Aktion);
+    W->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(W, &QWidget::customContextMenuRequested, PopupMenu1,
+            [W, M = PopupMenu1](const QPoint& P) { M->popup(W->mapToGlobal(P)); });
+}
+
+namespace {
+
+QToolButton* Knopf(TToolForm* F, QAction* a, const char* Name) {
+    auto* b = new QToolButton(F);
+    b->setObjectName(QString::fromUtf8(Name));
+    b->setDefaultAction(a);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoRaise(true);
+    b->setIconSize(QSize(GlyphenGroesse, GlyphenGroesse));
+    b->setFixedSize(WerkzeugGroesseX, WerkzeugGroesseY);
+    return b;
+}
+
+// Button order of the colours and tools, two per row.
+constexpr int32_t KnopfFarben[] = {1, 11, 2, 12, 3, 13, 4, 14, 15, 16};
+constexpr int32_t KnopfWerkzeuge[] = {1, 2, 3, 5, 4, 11, 10, 12, 9, 6, 7, 8, 13, 14};
+
+} // namespace
+
+void TToolForm::ErzeugeWerkzeugButtons(QGridLayout* L) {
+    int Zeile = L->count() == 0 ? 0 : L->rowCount();
+    int Spalte = 0;
+    auto Setze = [&](QAction* a, const char* Name) {
+        L->addWidget(Knopf(this, a, Name), Zeile, Spalte);
+        Spalte = 1 - Spalte;
+        if (Spalte == 0) ++Zeile;
+    };
+    auto Luecke = [&](int Hoehe) { L->setRowMinimumHeight(Zeile++, Hoehe); };
+    for (const TDickeEintrag& e : DickeTabelle)
+        Setze(this->*e.Aktion, e.KnopfName);
+    Luecke(9);
+    for (int32_t f : KnopfFarben) {
+        const TFarbEintrag* e = Farbeintrag(f);
+        Setze(this->*e->Aktion, e->KnopfName);
+    }
+    Luecke(8);
+    for (int32_t m : KnopfWerkzeuge) {
+        const TWerkzeugEintrag* e = Werkzeugeintrag(m);
+        Setze(this->*e->Aktion, e->KnopfName);
+    }
+    Luecke(8);
+    for (const TBefehlEintrag& e : BefehlTabelle)
+        if (e.KnopfName) Setze(this->*e.Aktion, e.KnopfName);
+    Luecke(8);
+    Setze(Rckgngig1, "RueckgaengigBtn");
+    Setze(Alleslschen1, "ClearBtn");
+    Setze(LeeresBlatt1, "BlattBtn");
+    BlattBtn = L->itemAtPosition(Zeile, 0)->widget();
+    Setze(Info1, "InfoBtn");
+    InfoBtn = static_cast<QToolButton*>(L->itemAtPosition(Zeile - 1, 1)->widget());
+}

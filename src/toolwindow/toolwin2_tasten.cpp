@@ -1,0 +1,32 @@
+// The tool window's own keys. The popup menu's shortcuts are handled before
+// these by the actions themselves; what is left acts only in drawing mode.
+
+#include "overlay/scrwin.h"
+#include "toolwindow/toolwin2.h"
+
+#include <QKeyEvent>
+
+void TToolForm::keyPressEvent(QKeyEvent* Event) {
+    FormKeyDown(Event->key(), Event->modifiers());
+    QWidget::keyPressEvent(Event);
+}
+
+void TToolForm::keyReleaseEvent(QKeyEvent* Event) {
+    FormKeyUp(Event->key(), Event->modifiers());
+    QWidget::keyReleaseEvent(Event);
+}
+
+void TToolForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
+    Q_UNUSED(Shift);
+    if (WinZustand != 1 || !ScreenForm) return;
+    // With F held, the colour picker of the zoom view also draws with the
+    // picked colour.
+    if (Key == Qt::Key_F && Modus == 15) ScreenForm->UmschaltFGedrueckt = true;
+}
+
+void TToolForm::FormKeyUp(int Key, Qt::KeyboardModifiers Shift) {
+    Q_UNUSED(Key);
+    Q_UNUSED(Shift);
+    if (WinZustand != 1 || !ScreenForm) return;
+    ScreenForm->UmschaltFGedrueckt = false;
+}

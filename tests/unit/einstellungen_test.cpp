@@ -1,0 +1,380 @@
+// The settings store: first start, round trip through the settings file,
+// missing and malformed values, stored codes outside the tables, and the
+// clamping of the window position.
+
+#include "app/data.h"
+#include "overlay/groessen.h"
+#include "einstellungswerte.h"
+#include "toolwindow/einstellungen_speicher.h"
+#include "toolwindow/toolwin2.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// What the process held before any test changed it.
+const TAlleWerte& Anfangswerte() {
+    static const TAlleWerte w = TAlleWerte::Aktuell();
+    return w;
+}
+
+// Different from every initial value.
+TAlleWerte Geaendert() {
+    TAlleWerte w = Anfangswerte();
+    w.MauszeigerMode = 2;
+    w.MonitorMode = 2;
+    w.StiftdickeMode = 4;
+    w.FarbMode = 14;
+    w.AutoOpen = true;
+    w.AutoClose = true;
+    w.MausradZoom = false;
+    w.AutoScreenshot = true;
+    w.WerkzeugGroesseX = 40;
+    w.WerkzeugGroesseY = 31;
+    w.AnzZusatzCol = 6;
+    w.BlattLinienFrei = 999;
+    w.BlattKariertFrei = 1;
+    w.BlattNotenlinienFrei = 12;
+    w.ScreenshotDir = QStringLiteral("%exedir%\\Bilder, Übersicht;#1 \"x\"");
+    w.EmailDir = QStringLiteral("/tmp/post=fach [ä]");
+    for (int i = 1; i <= 10; ++i)
+        w.ZusatzCol[i] = 0x00010203u * static_cast<TColor>(i);
+    w.DruckLiRand = 0.1 + 0.2; // not exactly representable in few digits
+    w.DruckObRand = 3.25;
+    w.DruckBreite = 12.34;
+    w.DruckHoehe = 1e-3;
+    w.DruckSeitRatio = false;
+    return w;
+}
+
+class EinstellungenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Anfangswerte();
+        ASSERT_TRUE(Ordner.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner.path());
+        Anfangswerte().Setzen();
+    }
+    void TearDown() override {
+        Tool.reset();
+        Anfangswerte().Setzen();
+    }
+
+    QRect Bildschirm() const { return QGuiApplication::primaryScreen()->geometry(); }
+    // A new process: initial values, a new tool window at its creation
+    // position, then the first activation's loading and applying.
+    void Neustart() {
+        Tool.reset();
+        Anfangswerte().Setzen();
+        Tool = std::make_unique<TToolForm>();
+        Tool->resize(52, 27);
+        Tool->move(ErstePosition());
+        Tool->LoadSettings();
+        Tool->SetButtonEinstellungen();
+    }
+    QPoint ErstePosition() const {
+        return {Bildschirm().width() - Tool->frameGeometry().width() - 15, 5};
+    }
+    QString Datei() const { return Ordner.path() + QStringLiteral("/Quorvel/Skribano.conf"); }
+    // A later process reads the file from disk; within one process the
+    // store keeps what it wrote in memory. Moving to a copy of the file in a
+    // fresh folder forces the reading from disk.
+    void DateiNeuLesen() {
+        Ordner2 = std::make_unique<QTemporaryDir>();
+        QDir().mkpath(Ordner2->path() + QStringLiteral("/Quorvel"));
+        ASSERT_TRUE(
+            QFile::copy(Datei(), Ordner2->path() + QStringLiteral("/Quorvel/Skribano.conf")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner2->path());
+    }
+    QSettings Roh() const { return {Datei(), QSettings::IniFormat}; }
+    void Schreibe(const QString& Name, const QVariant& Wert) {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
+                    QStringLiteral("Skribano"));
+        s.setValue(Name, Wert);
+    }
+
+    QTemporaryDir Ordner;
+    std::unique_ptr<QTemporaryDir> Ordner2;
+    std::unique_ptr<TToolForm> Tool;
+};
+
+} // namespace
+
+TEST_F(EinstellungenTest, AnfangswerteSindDieDerErstenInstallation) {
+    const TAlleWerte& w = Anfangswerte();
+    EXPECT_EQ(w.MauszeigerMode, 1);
+    EXPECT_EQ(w.MonitorMode, 0);
+    EXPECT_EQ(w.StiftdickeMode, 3);
+    EXPECT_EQ(w.FarbMode, 1);
+    EXPECT_FALSE(w.AutoOpen || w.AutoClose || w.AutoScreenshot);
+    EXPECT_TRUE(w.MausradZoom);
+    EXPECT_EQ(w.WerkzeugGroesseX, 25);
+    EXPECT_EQ(w.WerkzeugGroesseY, 24);
+    EXPECT_EQ(w.AnzZusatzCol, 0);
+    EXPECT_EQ(w.BlattLinienFrei, 25);
+    EXPECT_EQ(w.BlattKariertFrei, 50);
+    EXPECT_EQ(w.BlattNotenlinienFrei, 8);
+    EXPECT_EQ(w.ScreenshotDir, QStringLiteral("%docdir%\\Skribano\\Screenshots"));
+    EXPECT_EQ(w.EmailDir, QStringLiteral("%docdir%\\Skribano\\Email"));
+    EXPECT_EQ(w.ZusatzCol[1], 0x008080FFu);
+    EXPECT_EQ(w.ZusatzCol[7], 0x00CCCCCCu);
+    EXPECT_EQ(w.ZusatzCol[10], 0x00333333u);
+    EXPECT_EQ(w.DruckLiRand, 2.5);
+    EXPECT_EQ(w.DruckObRand, 1.8);
+    EXPECT_EQ(w.DruckBreite, 16.0);
+    EXPECT_EQ(w.DruckHoehe, 17.0);
+    EXPECT_TRUE(w.DruckSeitRatio);
+}
+
+TEST_F(EinstellungenTest, ErsterStartOhneDateiGibtStiftRotUndDritteDicke) {
+    ASSERT_FALSE(QFile::exists(Datei()));
+    Neustart();
+    EXPECT_EQ(TAlleWerte::Aktuell(), Anfangswerte());
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_EQ(Tool->Sdicke, 13);
+    EXPECT_EQ(Tool->Scol, 0x000000FFu);
+    EXPECT_EQ(Tool->Smode, pmMask);
+    EXPECT_TRUE(Tool->Stift1->isChecked());
+    EXPECT_TRUE(Tool->Dicke3->isChecked());
+    EXPECT_TRUE(Tool->MarkCol1->isChecked());
+    EXPECT_EQ(Tool->pos(), ErstePosition());
+    EXPECT_EQ(Tool->BereichRect, KeinBereich);
+}
+
+TEST_F(EinstellungenTest, NormalesEndeSchreibtJedenWertUndNeustartStelltIhnWiederHer) {
+    Neustart();
+    const TAlleWerte g = Geaendert();
+    g.Setzen();
+    Tool->Modus = 10;
+    Tool->move(100, 120);
+    Tool->SaveSettings();
+
+    QSettings r = Roh();
+    QStringList Erwartet = {"MauszeigerMode",
+                            "AutoOpen",
+                            "AutoClose",
+                            "MausradZoom",
+                            "BlattLinienFrei",
+                            "BlattKariertFrei",
+                            "BlattNotenlinienFrei",
+                            "AutoScreenshot",
+                            "ScreenshotDir",
+                            "EmailDir",
+                            "MonitorMode",
+                            "AnzZusatzCol",
+                            "StiftdickeMode",
+                            "FarbMode",
+                            "WerkzeugMode",
+                            "BereichRect-Left",
+                            "BereichRect-Top",
+                            "BereichRect-Right",
+                            "BereichRect-Bottom",
+                            "WerkzeugGroesseX",
+                            "WerkzeugGroesseY",
+                            "Drucken-LiRand",
+                            "Drucken-ObRand",
+                            "Drucken-Breite",
+                            "Drucken-Hoehe",
+                            "Drucken-SeitRatio",
+                            "WinPos-Left",
+                            "WinPos-Top"};
+    for (int i = 1; i <= 10; ++i)
+        Erwartet << QStringLiteral("ZusatzCol%1").arg(i);
+    QStringList Gefunden = r.allKeys();
+    Gefunden.sort();
+    Erwartet.sort();
+    EXPECT_EQ(Gefunden, Erwartet);
+    EXPECT_EQ(Erwartet.size(), 38);
+    for (const char* n :
+         {"BereichRect-Left", "BereichRect-Top", "BereichRect-Right", "BereichRect-Bottom"})
+        EXPECT_EQ(r.value(n).toString(), QStringLiteral("-1")) << n;
+    EXPECT_EQ(r.value("AutoOpen").toString(), QStringLiteral("1"));
+    EXPECT_EQ(r.value("MausradZoom").toString(), QStringLiteral("0"));
+    EXPECT_EQ(r.value("ZusatzCol3").toString(), QString::number(0x00030609));
+
+    DateiNeuLesen();
+    Neustart();
+    EXPECT_EQ(TAlleWerte::Aktuell(), g);
+    EXPECT_EQ(Tool->Modus, 10);
+    EXPECT_TRUE(Tool->Ellipse1->isChecked());
+    EXPECT_TRUE(Tool->Dicke4->isChecked());
+    EXPECT_TRUE(Tool->DeckCol4->isChecked());
+    EXPECT_EQ(Tool->Sdicke, 21);
+    EXPECT_EQ(Tool->Scol, 0x00FF0000u);
+    EXPECT_EQ(Tool->Smode, pmCopy);
+    EXPECT_EQ(Tool->pos(), QPoint(100, 120));
+}
+
+TEST_F(EinstellungenTest, BereichWirdGeschriebenAberNieGelesen) {
+    Neustart();
+    Tool->BereichRect = TRect{10, 20, 300, 400};
+    Tool->SaveSettings();
+    QSettings r = Roh();
+    EXPECT_EQ(r.value("BereichRect-Left").toInt(), 10);
+    EXPECT_EQ(r.value("BereichRect-Top").toInt(), 20);
+    EXPECT_EQ(r.value("BereichRect-Right").toInt(), 300);
+    EXPECT_EQ(r.value("BereichRect-Bottom").toInt(), 400);
+    Neustart();
+    EXPECT_EQ(Tool->BereichRect, KeinBereich);
+}
+
+TEST_F(EinstellungenTest, GeloeschterWertGibtNurSeinenAnfangswertZurueck) {
+    Neustart();
+    Geaendert().Setzen();
+    Tool->SaveSettings();
+    Schreibe(QStringLiteral("Unbeteiligt"), 1);
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
+                    QStringLiteral("Skribano"));
+        s.remove(QStringLiteral("ZusatzCol7"));
+        s.remove(QStringLiteral("Drucken-Breite"));
+    }
+    Neustart();
+    TAlleWerte Erwartet = Geaendert();
+    Erwartet.ZusatzCol[7] = 0x00CCCCCC;
+    Erwartet.DruckBreite = 16.0;
+    EXPECT_EQ(TAlleWerte::Aktuell(), Erwartet);
+}
+
+TEST_F(EinstellungenTest, WertFalschenTypsGiltAlsFehlendUndHindertDenStartNicht) {
+    QDir().mkpath(Ordner.path() + QStringLiteral("/Quorvel"));
+    QFile f(Datei());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[General]\n"
+            "StiftdickeMode=dick\n"
+            "FarbMode=12\n"
+            "MonitorMode=1.5\n"
+            "AnzZusatzCol=4\n"
+            "AutoOpen=ja\n"
+            "AutoClose=7\n"
+            "ZusatzCol2=99999999999\n"
+            "ZusatzCol3=255\n"
+            "ScreenshotDir=a, b\n"
+            "EmailDir=/post\n"
+            "Drucken-Breite=@ByteArray(\\x1\\x2)\n"
+            "Drucken-Hoehe=inf\n"
+            "Drucken-LiRand=3.5\n"
+            "WerkzeugMode=\n"
+            "WinPos-Left=links\n"
+            "WinPos-Top=40\n");
+    f.close();
+    Neustart();
+    // Malformed: kept.
+    EXPECT_EQ(StiftdickeMode, 3);
+    EXPECT_EQ(MonitorMode, 0);
+    EXPECT_FALSE(AutoOpen);
+    EXPECT_EQ(ZusatzCol[2], 0x00FF0080u);
+    EXPECT_EQ(ScreenshotDir, Anfangswerte().ScreenshotDir);
+    EXPECT_EQ(DruckBreite, 16.0);
+    EXPECT_EQ(DruckHoehe, 17.0);
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_EQ(Tool->x(), ErstePosition().x());
+    // Well-formed: loaded.
+    EXPECT_EQ(FarbMode, 12);
+    EXPECT_EQ(AnzZusatzCol, 4);
+    EXPECT_TRUE(AutoClose);
+    EXPECT_EQ(ZusatzCol[3], 255u);
+    EXPECT_EQ(EmailDir, QStringLiteral("/post"));
+    EXPECT_EQ(DruckLiRand, 3.5);
+    EXPECT_EQ(Tool->y(), 40);
+    EXPECT_EQ(Tool->Sdicke, 13);
+    EXPECT_TRUE(Tool->DeckCol2->isChecked());
+}
+
+TEST_F(EinstellungenTest, GespeicherteCodesAusserhalbDerTabellen) {
+    // FarbMode 5 is transparent blue.
+    Schreibe("FarbMode", 5);
+    Neustart();
+    EXPECT_EQ(Tool->Scol, 0x00FF0000u);
+    EXPECT_EQ(Tool->Smode, pmMask);
+    EXPECT_TRUE(Tool->MarkCol4->isChecked());
+    EXPECT_EQ(FarbMode, 4);
+
+    // Unknown colour 17, unknown width 9: nothing chosen, zero values stay.
+    Schreibe("FarbMode", 17);
+    Schreibe("StiftdickeMode", 9);
+    Neustart();
+    EXPECT_EQ(Tool->Scol, clBlack);
+    EXPECT_EQ(Tool->Smode, pmBlack);
+    EXPECT_EQ(Tool->Sdicke, 0);
+    EXPECT_EQ(Tool->FarbGruppe->checkedAction(), nullptr);
+    EXPECT_EQ(Tool->DickeGruppe->checkedAction(), nullptr);
+    EXPECT_EQ(FarbMode, 17);
+    EXPECT_EQ(StiftdickeMode, 9);
+
+    // A picked colour is not restored either.
+    Schreibe("FarbMode", 0);
+    Neustart();
+    EXPECT_EQ(Tool->Scol, clBlack);
+    EXPECT_EQ(Tool->FarbGruppe->checkedAction(), nullptr);
+
+    // The zoom view comes back as the pen.
+    Schreibe("WerkzeugMode", 15);
+    Neustart();
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_TRUE(Tool->Stift1->isChecked());
+
+    // An unknown tool stays, with no tool chosen.
+    Schreibe("WerkzeugMode", 99);
+    Neustart();
+    EXPECT_EQ(Tool->Modus, 99);
+    EXPECT_EQ(Tool->WerkzeugGruppe->checkedAction(), nullptr);
+}
+
+TEST_F(EinstellungenTest, FensterpositionWirdInDenHauptbildschirmGezogen) {
+    Neustart();
+    const int w = Tool->frameGeometry().width(), h = Tool->frameGeometry().height();
+    const int sw = Bildschirm().width(), sh = Bildschirm().height();
+    struct TFall {
+        QPoint Gespeichert, Erwartet;
+    };
+    const TFall Faelle[] = {
+        {{-100, -7}, {5, 5}},
+        {{sw + 500, 50}, {sw - w - 15, 50}},
+        {{60, sh * 3}, {60, sh - h - 12}},
+        {{sw - w - 15, sh - h - 12}, {sw - w - 15, sh - h - 12}},
+        {{sw - w - 14, sh - h - 11}, {sw - w - 15, sh - h - 12}},
+        {{5, 5}, {5, 5}},
+        {{4, 4}, {5, 5}},
+    };
+    for (const TFall& f : Faelle) {
+        Schreibe("WinPos-Left", f.Gespeichert.x());
+        Schreibe("WinPos-Top", f.Gespeichert.y());
+        Neustart();
+        EXPECT_EQ(Tool->pos(), f.Erwartet) << f.Gespeichert.x() << "," << f.Gespeichert.y();
+    }
+}
+
+TEST_F(EinstellungenTest, FensterBreiterAlsDerBildschirmBleibtBeiFuenf) {
+    Neustart();
+    Tool->setFixedSize(Bildschirm().width() + 40, Bildschirm().height() + 40);
+    Tool->move(300, 300);
+    Tool->LoadSettings();
+    EXPECT_EQ(Tool->pos(), QPoint(5, 5));
+}
+
+TEST_F(EinstellungenTest, OhneNormalesEndeBleibenDieAltenWerte) {
+    Neustart();
+    Geaendert().Setzen();
+    Tool->SaveSettings();
+    Neustart();
+    // The run changes everything again, then ends without closing.
+    MauszeigerMode = 1;
+    ZusatzCol[1] = 0x00ABCDEF;
+    Tool->DeckCol6BtnClick();
+    Tool->Dicke1BtnClick();
+    Tool->TextBtnClick();
+    DateiNeuLesen();
+    Neustart();
+    EXPECT_EQ(TAlleWerte::Aktuell(), Geaendert());
+    EXPECT_EQ(Tool->Modus, 1);
+}
