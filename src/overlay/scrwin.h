@@ -33,6 +33,9 @@ public:
     // Removes every tool mark from the picture (the step to (-1, -1)). A
     // shape being dragged is dropped, not committed to (-1, -1).
     void Parken();
+    // Ends a drag in progress without committing it: the rubber band goes,
+    // and the left button still held counts as up until it is released.
+    void ZiehenAbbrechen();
 
     void Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void Img1MouseMove(TShiftState Shift, int X, int Y);

@@ -49,6 +49,12 @@ void TScreenForm::Parken() {
     Zeichenbewegung(TShiftState(), Sx, Sy, -1, -1);
 }
 
+void TScreenForm::ZiehenAbbrechen() {
+    ObjektVorschau();
+    Lx = Ly = -1;
+    if (MausShift.Has(ssLeft)) FLinksGesperrt = true;
+}
+
 void TScreenForm::SetLinienStift() {
     TCanvas& c = Canvas();
     c.Pen.Color = ToolForm->Scol;

@@ -46,6 +46,7 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ErzeugeWerkzeugButtons(ToolBar1Raster);
     BlattMenuErzeugen();
     BefehleVerbinden();
+    ToolBar1MouseMoveVerfolgen(this);
     FormCreate();
 }
 

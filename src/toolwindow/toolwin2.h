@@ -142,6 +142,11 @@ public:
     void UpdateTextFarbe();
     // Runs when PopupMenu1 opens: ends a shape drag and parks the pointer.
     void PopupMenu1Popup();
+    // Brings the overlay in line with the tool whenever the pointer is over
+    // this window: commits an open text and parks the pointer
+    // (toolwin2_panels.cpp).
+    void CheckPanels();
+    void ToolBar1MouseMove();
     // Adds the width, colour and tool buttons, two per row, below the rows
     // already in L.
     void ErzeugeWerkzeugButtons(QGridLayout* L);
@@ -224,6 +229,9 @@ private:
     void ErzeugeAktionen();
     // Connects the commands whose handlers live in other files of the window.
     void BefehleVerbinden();
+    // Lets the pointer's moves over W and its children reach ToolBar1MouseMove.
+    void ToolBar1MouseMoveVerfolgen(QWidget* W);
+    bool eventFilter(QObject* Objekt, QEvent* Event) override;
     void ErzeugePopupMenu1();
     // ---- end of tool, colour and width choice ----
 };

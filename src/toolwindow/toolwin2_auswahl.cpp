@@ -8,7 +8,6 @@
 #include "toolwindow/auswahltabellen.h"
 
 #include <QAction>
-#include <QPalette>
 
 void TToolForm::DickeBtnClick(int32_t Nr) {
     (this->*DickeTabelle[Nr - 1].Aktion)->setChecked(true);
@@ -30,17 +29,13 @@ void TToolForm::WerkzeugBtnClick(int32_t NeuModus) {
     (this->*Werkzeugeintrag(NeuModus)->Aktion)->setChecked(true);
     Modus = NeuModus;
     SetWerkzeug();
-    // Choosing the area tool parks the pointer, as moving onto this window does.
-    if (NeuModus == 13 && ScreenForm) ScreenForm->Parken();
+    if (NeuModus == 13) CheckPanels();
 }
 
 void TToolForm::UpdateTextFarbe() {
     TScreenForm* s = ScreenForm;
     if (Modus != 6 || !s || !s->isVisible()) return;
-    QPalette p = s->Memo1->palette();
-    p.setColor(QPalette::Text, QColor::fromRgb(TColorToQRgb(Scol)));
-    s->Memo1->setPalette(p);
-    if (s->Memo1->isVisible()) s->Memo1->setFocus();
+    s->TextFarbeSetzen(Scol);
 }
 
 void TToolForm::SetButtonEinstellungen() {
@@ -59,7 +54,8 @@ void TToolForm::SetButtonEinstellungen() {
 void TToolForm::PopupMenu1Popup() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
-    s->Lx = -1;
-    s->Ly = -1;
-    s->Parken();
+    // A shape being dragged is dropped: the release that follows commits
+    // nothing.
+    s->ZiehenAbbrechen();
+    CheckPanels();
 }

@@ -3,8 +3,8 @@
 // clamping of the window position.
 
 #include "app/data.h"
-#include "overlay/groessen.h"
 #include "einstellungswerte.h"
+#include "overlay/groessen.h"
 #include "toolwindow/einstellungen_speicher.h"
 #include "toolwindow/toolwin2.h"
 

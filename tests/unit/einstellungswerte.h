@@ -60,7 +60,6 @@ struct TAlleWerte {
     }
 };
 
-
 // For the life of a test: settings are read from and written to a folder of
 // the test's own, and every settings variable is put back afterwards.
 class TEinstellungenSichern {

@@ -3,10 +3,10 @@
 
 #include "app/data.h"
 #include "app/nomultiinst.h"
+#include "einstellungswerte.h"
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 #include "toolwindow/toolwin2.h"
-#include "einstellungswerte.h"
 #include "zeichenfixture.h"
 
 #include <QAction>
