@@ -26,6 +26,7 @@ void TToolForm::ClearBtnClick() {
 
 void TToolForm::ButtonsNachUndo() {
     // Re-applies the restored width, colour and tool to buttons, menu and
-    // overlay.
+    // overlay, then brings the overlay in line with the restored tool.
     SetButtonEinstellungen();
+    CheckPanels();
 }
