@@ -203,8 +203,14 @@ class Sitzung:
     # --- windows and input ----------------------------------------------
     def fenster(self, pid):
         """The visible windows of process pid as {id: (x, y, w, h)}."""
-        ids = self.befehl("xdotool", "search", "--onlyvisible", "--pid", str(pid),
-                          pruefen=False).split()
+        # xdotool's search gives up with BadWindow when some window vanishes
+        # while it walks the tree; that says nothing about pid's windows.
+        for _ in range(20):
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                               env=self.env, capture_output=True, timeout=60)
+            if b"BadWindow" not in r.stderr:
+                break
+        ids = r.stdout.decode(errors="replace").split()
         ergebnis = {}
         for i in ids:
             g = self.geometrie(i)
@@ -238,14 +244,26 @@ class Sitzung:
     def xdotool(self, *argv):
         self.befehl("xdotool", *[str(a) for a in argv])
 
+    def zeiger(self):
+        werte = dict(w.split(":", 1) for w in self.befehl("xdotool", "getmouselocation").split())
+        return int(werte["x"]), int(werte["y"])
+
+    def zeiger_nach(self, x, y):
+        # --sync waits for the pointer to move, which it never does when it
+        # is already there: xdotool then hangs for seconds.
+        if self.zeiger() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
     def klick(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y, "click", 1)
+        self.zeiger_nach(x, y)
+        self.xdotool("click", 1)
 
     def ziehen(self, punkte):
         (x, y), rest = punkte[0], punkte[1:]
-        self.xdotool("mousemove", "--sync", x, y, "mousedown", 1)
+        self.zeiger_nach(x, y)
+        self.xdotool("mousedown", 1)
         for x, y in rest:
-            self.xdotool("mousemove", "--sync", x, y)
+            self.zeiger_nach(x, y)
             time.sleep(0.02)
         self.xdotool("mouseup", 1)
 
