@@ -178,8 +178,22 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         else
             Painter().drawRect(QRect(x1, y1, r - x1, b - y1));
     }
-    Changed(QRect(x1, y1, x2 - x1, y2 - y1)
-                .adjusted(-PenMargin(), -PenMargin(), PenMargin(), PenMargin()));
+    const QRect Box = QRect(x1, y1, x2 - x1, y2 - y1)
+                          .adjusted(-PenMargin(), -PenMargin(), PenMargin(), PenMargin());
+    if (Brush.Style == bsSolid)
+        Changed(Box);
+    else if (Pen.Width > 1)
+        RahmenGeaendert(Box, 2 * PenMargin());
+    // A thin outline without fill has reported its four lines already.
+}
+
+void TCanvas::RahmenGeaendert(const QRect& Box, int Dicke) {
+    // Only the frame changed: report its four sides, so that an outline
+    // round a large area repaints and saves just the outline.
+    Changed(QRect(Box.left(), Box.top(), Box.width(), Dicke));
+    Changed(QRect(Box.left(), Box.bottom() - Dicke + 1, Box.width(), Dicke));
+    Changed(QRect(Box.left(), Box.top(), Dicke, Box.height()));
+    Changed(QRect(Box.right() - Dicke + 1, Box.top(), Dicke, Box.height()));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {

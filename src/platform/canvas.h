@@ -85,6 +85,7 @@ private:
     void ApplyBrushOnly();
     void Changed(const QRect& R);
     void ThinLine(int x1, int y1, int x2, int y2);
+    void RahmenGeaendert(const QRect& Box, int Dicke);
     int PenMargin() const { return Pen.Width / 2 + 2; }
 
     QImage* FBild = nullptr;
