@@ -2,7 +2,7 @@
 the overlay's handlers draw for the same input over the same picture."""
 
 from e2e import Bild, Sitzung, Skribano, pruefe, rechteck_abweichungen, warte_bis
-from referenz import Referenz
+from referenz import Referenz, warte_auf_bild
 
 B, H = 1280, 800
 
@@ -73,16 +73,5 @@ def pfeil_rechteck_text(display):
         n, _ = rechteck_abweichungen(referenz, vorher, (0, 0, B, H))
         # Arrow, rectangle and two text lines change far more than this.
         pruefe(n > 3000, "Die Referenz zeichnet Pfeil, Rechteck und Text: %d Pixel" % n)
-        ergebnis = {}
-
-        def gleich():
-            ergebnis["n"] = rechteck_abweichungen(s.bildschirm(), referenz, (0, 0, B, H),
-                                                  [werkzeug])
-            return ergebnis["n"][0] == 0
-        try:
-            warte_bis(gleich, zeit=10, schritt=0.2, text="Bildschirm gleich der Referenz")
-        except AssertionError:
-            n, erstes = ergebnis["n"]
-            pruefe(False, "Bildschirm gegen Referenz: %d Pixel verschieden, erstes %s" %
-                   (n, erstes))
+        warte_auf_bild(s, referenz, [werkzeug], "Bildschirm gegen Referenz")
         pruefe(app.p.poll() is None, "Programm läuft weiter")

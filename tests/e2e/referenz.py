@@ -6,7 +6,7 @@ items lie. Also the program's popup menus as seen from outside."""
 import os
 import subprocess
 
-from e2e import Bild, pruefe, warte_bis
+from e2e import Bild, Fehlschlag, pruefe, rechteck_abweichungen, warte_bis
 
 
 def lade_ppm(pfad):
@@ -85,3 +85,17 @@ def warte_ohne_menu(app, bekannt):
 def klick_mitte(s, ursprung, rect):
     x, y, w, h = rect
     s.klick(ursprung[0] + x + w // 2, ursprung[1] + y + h // 2)
+
+
+def warte_auf_bild(s, soll, ausser, text, zeit=10):
+    """Waits until the screen equals soll outside the rectangles ausser."""
+    letzte = {}
+
+    def gleich():
+        letzte["n"] = rechteck_abweichungen(s.bildschirm(), soll, (0, 0, soll.breite, soll.hoehe),
+                                            ausser)
+        return letzte["n"][0] == 0
+    try:
+        warte_bis(gleich, zeit=zeit, schritt=0.2, text=text)
+    except Fehlschlag:
+        raise Fehlschlag("%s: %d Pixel verschieden, erstes %s" % ((text,) + letzte["n"]))
