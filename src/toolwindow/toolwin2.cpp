@@ -153,6 +153,8 @@ void TToolForm::SetWerkzeug() {
     if (!s) return;
     s->Img2->setVisible(Modus == 14 || Modus == 15);
     s->SetMemoSchrift(TextGroesse(Sdicke));
+    // Before the first Start there is no picture to draw the mark into.
+    if (s->Bild().isNull()) return;
     const QPoint p = s->mapFromGlobal(QCursor::pos());
     s->Zeichenbewegung(TShiftState(), s->Sx, s->Sy, p.x(), p.y());
 }

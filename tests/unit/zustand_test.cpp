@@ -279,3 +279,30 @@ TEST(NoMultiInst, HaeltDieSperreUndLaesstKeinenZweitenZu) {
     EXPECT_TRUE(NoMultiInst()); // the holder itself
     qputenv("XDG_RUNTIME_DIR", Vorher);
 }
+
+namespace {
+QStringList GesammelteWarnungen;
+void WarnungSammeln(QtMsgType Typ, const QMessageLogContext&, const QString& Text) {
+    if (Typ == QtWarningMsg) GesammelteWarnungen.append(Text);
+}
+} // namespace
+
+TEST_F(ZustandTest, ErsteAktivierungMaltKeineMarkeOhneBild) {
+    // The stored tool is applied before any Start, while the pointer may
+    // well be over the place of the future overlay: there is no picture yet
+    // to draw its mark into, and none may be made up.
+    QCursor::setPos(QPoint(60, 60));
+    GesammelteWarnungen.clear();
+    const QtMessageHandler Vorher = qInstallMessageHandler(WarnungSammeln);
+    Tool->FormActivate();
+    qInstallMessageHandler(Vorher);
+    EXPECT_TRUE(GesammelteWarnungen.isEmpty()) << GesammelteWarnungen.join(u'\n').toStdString();
+    EXPECT_TRUE(Screen->Bild().isNull());
+    EXPECT_EQ(Screen->Sx, -1);
+
+    // After Start the tool change draws its mark as before.
+    Tool->StartFertigBtnClick();
+    const QImage OhneMarke = Screen->Bild().copy();
+    Tool->WerkzeugBtnClick(4);
+    EXPECT_NE(Screen->Bild(), OhneMarke);
+}
