@@ -10,32 +10,19 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
     Q_UNUSED(xalt);
     Q_UNUSED(yalt);
     AlteMarkeEntfernen();
-    switch (ToolForm->Modus) {
-    case 1:
-        StiftZweig(Shift, xneu, yneu);
-        break;
-    case 2:
-        RadiererZweig(Shift, xneu, yneu);
-        break;
-    case 3:
-    case 4:
-    case 5:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
+    const int32_t Modus = ToolForm->Modus;
+    if (IstFormModus(Modus)) {
         FormenZweig(Shift, xneu, yneu);
-        break;
-    case 6:
+    } else if (Modus == 1) {
+        StiftZweig(Shift, xneu, yneu);
+    } else if (Modus == 2) {
+        RadiererZweig(Shift, xneu, yneu);
+    } else if (Modus == 6) {
         TextZweig(Shift, xneu, yneu);
-        break;
-    case 7:
-    case 8:
+    } else if (Modus == 7 || Modus == 8) {
         ZeichenZweig(Shift, xneu, yneu);
-        break;
-    default:
-        break;
     }
+    // Any other code leaves the picture alone.
     MarkeMerken();
 }
 
