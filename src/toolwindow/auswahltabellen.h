@@ -9,111 +9,137 @@
 #include <QKeyCombination>
 #include <array>
 
-struct TDickeEintrag {
-    int32_t Nr;
-    QAction* TToolForm::*Aktion;
-    const char* AktionName;
-    const char* KnopfName;
-    const char* Hint;
-    const char* Caption;
-    QKeyCombination Taste;
-    int Glyphe;
-};
-
-struct TFarbEintrag {
-    int32_t FarbMode;
-    QAction* TToolForm::*Aktion;
-    const char* AktionName;
-    const char* KnopfName;
-    const char* Hint;
-    const char* Caption;
-    TColor Scol;
-    uint8_t Smode;
-    QKeyCombination Taste;
-    int Glyphe;
-};
-
-struct TWerkzeugEintrag {
-    int32_t Modus;
-    QAction* TToolForm::*Aktion;
-    const char* AktionName;
-    const char* KnopfName; // nullptr: the tool has a menu item only
-    const char* Hint;
-    const char* Caption;
-    QKeyCombination Taste;
-    int Glyphe;
-};
-
-// Commands of other tool window features: plain menu items with a shortcut,
-// some with a button.
-struct TBefehlEintrag {
+// What every choice and command has: its action, the names of action and
+// button, hint, menu caption, shortcut and glyph.
+struct TAktionsEintrag {
     QAction* TToolForm::*Aktion;
     const char* AktionName;
     const char* KnopfName; // nullptr: menu item only
     const char* Hint;
     const char* Caption;
     QKeyCombination Taste;
-    int Glyphe; // -1: none (menu item only)
+    int Glyphe; // -1: none
 };
+
+struct TDickeEintrag : TAktionsEintrag {
+    int32_t Nr;
+};
+
+struct TFarbEintrag : TAktionsEintrag {
+    int32_t FarbMode;
+    TColor Scol;
+    uint8_t Smode;
+};
+
+struct TWerkzeugEintrag : TAktionsEintrag {
+    int32_t Modus;
+};
+
+// Commands of other tool window features: plain menu items with a shortcut,
+// some with a button.
+using TBefehlEintrag = TAktionsEintrag;
 
 constexpr auto AltS = Qt::SHIFT | Qt::ALT;
 
 inline const std::array<TDickeEintrag, 4> DickeTabelle = {{
-    {1, &TToolForm::Dicke1, "Dicke1", "Dicke1Btn", "Strichdicke 1", "&1", Qt::CTRL | Qt::Key_1, 10},
-    {2, &TToolForm::Dicke2, "Dicke2", "Dicke2Btn", "Strichdicke 2", "&2", Qt::CTRL | Qt::Key_2, 11},
-    {3, &TToolForm::Dicke3, "Dicke3", "Dicke3Btn", "Strichdicke 3", "&3", Qt::CTRL | Qt::Key_3, 12},
-    {4, &TToolForm::Dicke4, "Dicke4", "Dicke4Btn", "Strichdicke 4", "&4", Qt::CTRL | Qt::Key_4, 13},
+    {{&TToolForm::Dicke1, "Dicke1", "Dicke1Btn", "Strichdicke 1", "&1", Qt::CTRL | Qt::Key_1, 10},
+     1},
+    {{&TToolForm::Dicke2, "Dicke2", "Dicke2Btn", "Strichdicke 2", "&2", Qt::CTRL | Qt::Key_2, 11},
+     2},
+    {{&TToolForm::Dicke3, "Dicke3", "Dicke3Btn", "Strichdicke 3", "&3", Qt::CTRL | Qt::Key_3, 12},
+     3},
+    {{&TToolForm::Dicke4, "Dicke4", "Dicke4Btn", "Strichdicke 4", "&4", Qt::CTRL | Qt::Key_4, 13},
+     4},
 }};
 
 inline const std::array<TFarbEintrag, 10> FarbTabelle = {{
-    {1, &TToolForm::MarkCol1, "MarkCol1", "MarkCol1Btn", "transparentes rot", "Transparentes rot",
-     0x000000FF, pmMask, Qt::ALT | Qt::Key_1, 4},
-    {2, &TToolForm::MarkCol2, "MarkCol2", "MarkCol2Btn", "transparentes gelb", "Transparentes gelb",
-     0x0000FFFF, pmMask, Qt::ALT | Qt::Key_2, 5},
-    {3, &TToolForm::MarkCol3, "MarkCol3", "MarkCol3Btn", "transparentes grün", "Transparentes grün",
-     0x0000FF00, pmMask, Qt::ALT | Qt::Key_3, 6},
-    {4, &TToolForm::MarkCol4, "MarkCol4", "MarkCol4Btn", "transparentes blau", "Transparentes blau",
-     0x00FF0000, pmMask, Qt::ALT | Qt::Key_4, 7},
-    {11, &TToolForm::DeckCol1, "DeckCol1", "DeckCol1Btn", "deckendes rot", "Deckendes rot",
-     0x000000FF, pmCopy, AltS | Qt::Key_1, 0},
-    {12, &TToolForm::DeckCol2, "DeckCol2", "DeckCol2Btn", "deckendes gelb", "Deckendes gelb",
-     0x0000FFFF, pmCopy, AltS | Qt::Key_2, 1},
-    {13, &TToolForm::DeckCol3, "DeckCol3", "DeckCol3Btn", "deckendes grün", "Deckendes grün",
-     0x0000FF00, pmCopy, AltS | Qt::Key_3, 2},
-    {14, &TToolForm::DeckCol4, "DeckCol4", "DeckCol4Btn", "deckendes blau", "Deckendes blau",
-     0x00FF0000, pmCopy, AltS | Qt::Key_4, 3},
-    {15, &TToolForm::DeckCol5, "DeckCol5", "DeckCol5Btn", "deckendes weiß", "Deckendes weiß",
-     0x00FFFFFF, pmCopy, AltS | Qt::Key_5, 8},
-    {16, &TToolForm::DeckCol6, "DeckCol6", "DeckCol6Btn", "deckendes schwarz", "Deckendes schwarz",
-     0x00000000, pmCopy, AltS | Qt::Key_6, 9},
+    {{&TToolForm::MarkCol1, "MarkCol1", "MarkCol1Btn", "transparentes rot", "Transparentes rot",
+      Qt::ALT | Qt::Key_1, 4},
+     1,
+     0x000000FF,
+     pmMask},
+    {{&TToolForm::MarkCol2, "MarkCol2", "MarkCol2Btn", "transparentes gelb", "Transparentes gelb",
+      Qt::ALT | Qt::Key_2, 5},
+     2,
+     0x0000FFFF,
+     pmMask},
+    {{&TToolForm::MarkCol3, "MarkCol3", "MarkCol3Btn", "transparentes grün", "Transparentes grün",
+      Qt::ALT | Qt::Key_3, 6},
+     3,
+     0x0000FF00,
+     pmMask},
+    {{&TToolForm::MarkCol4, "MarkCol4", "MarkCol4Btn", "transparentes blau", "Transparentes blau",
+      Qt::ALT | Qt::Key_4, 7},
+     4,
+     0x00FF0000,
+     pmMask},
+    {{&TToolForm::DeckCol1, "DeckCol1", "DeckCol1Btn", "deckendes rot", "Deckendes rot",
+      AltS | Qt::Key_1, 0},
+     11,
+     0x000000FF,
+     pmCopy},
+    {{&TToolForm::DeckCol2, "DeckCol2", "DeckCol2Btn", "deckendes gelb", "Deckendes gelb",
+      AltS | Qt::Key_2, 1},
+     12,
+     0x0000FFFF,
+     pmCopy},
+    {{&TToolForm::DeckCol3, "DeckCol3", "DeckCol3Btn", "deckendes grün", "Deckendes grün",
+      AltS | Qt::Key_3, 2},
+     13,
+     0x0000FF00,
+     pmCopy},
+    {{&TToolForm::DeckCol4, "DeckCol4", "DeckCol4Btn", "deckendes blau", "Deckendes blau",
+      AltS | Qt::Key_4, 3},
+     14,
+     0x00FF0000,
+     pmCopy},
+    {{&TToolForm::DeckCol5, "DeckCol5", "DeckCol5Btn", "deckendes weiß", "Deckendes weiß",
+      AltS | Qt::Key_5, 8},
+     15,
+     0x00FFFFFF,
+     pmCopy},
+    {{&TToolForm::DeckCol6, "DeckCol6", "DeckCol6Btn", "deckendes schwarz", "Deckendes schwarz",
+      AltS | Qt::Key_6, 9},
+     16,
+     0x00000000,
+     pmCopy},
 }};
 
 inline const std::array<TWerkzeugEintrag, 15> WerkzeugTabelle = {{
-    {1, &TToolForm::Stift1, "Stift1", "StiftBtn", "Zeichenstift", "Stift", Qt::ALT | Qt::Key_S, 14},
-    {2, &TToolForm::Radiergummi1, "Radiergummi1", "SchwammBtn", "Radiergummi", "Radiergummi",
-     Qt::ALT | Qt::Key_G, 15},
-    {3, &TToolForm::Linie1, "Linie1", "LinieBtn", "Linie", "Linie", Qt::ALT | Qt::Key_L, 16},
-    {4, &TToolForm::Rechteck1, "Rechteck1", "RechteckBtn", "Rechteck", "Rechteck",
-     Qt::ALT | Qt::Key_R, 18},
-    {5, &TToolForm::Pfeil1, "Pfeil1", "PfeilBtn", "Pfeil", "Pfeil", Qt::ALT | Qt::Key_P, 17},
-    {6, &TToolForm::Text1, "Text1", "TextBtn", "Text", "Text", Qt::ALT | Qt::Key_T, 23},
-    {7, &TToolForm::Haekchen1, "Haekchen1", "HaekchenBtn", "Häkchen", "Häkchen",
-     Qt::ALT | Qt::Key_H, 24},
-    {8, &TToolForm::Kreuz1, "Kreuz1", "KreuzBtn", "Kreuz", "Kreuz", Qt::ALT | Qt::Key_K, 25},
-    {9, &TToolForm::DoppelPfeil1, "DoppelPfeil1", "DoppelpfeilBtn", "Doppelpfeil", "Doppelpfeil",
-     Qt::ALT | Qt::Key_D, 22},
-    {10, &TToolForm::Ellipse1, "Ellipse1", "EllipseBtn", "Ellipse", "Ellipse", Qt::ALT | Qt::Key_E,
-     20},
-    {11, &TToolForm::RechteckGefuellt1, "RechteckGefuellt1", "RechteckGefuelltBtn",
-     "gefülltes Rechteck", "Gefülltes Rechteck", AltS | Qt::Key_R, 19},
-    {12, &TToolForm::EllipseGefuellt1, "EllipseGefuellt1", "EllipseGefuelltBtn", "gefüllte Ellipse",
-     "Gefüllte Ellipse", AltS | Qt::Key_E, 21},
-    {13, &TToolForm::Bereich1, "Bereich1", "BereichBtn",
-     "Bereich auswählen für Drucken, Speichern, Zwischenablage", "Bereich auswählen",
-     Qt::ALT | Qt::Key_B, 26},
-    {14, &TToolForm::Lupe1, "Lupe1", "LupeBtn", "Lupe", "Lupe", Qt::ALT | Qt::Key_U, 35},
-    {15, &TToolForm::Zoom1, "Zoom1", nullptr, "Zoomansicht", "Zoomansicht", Qt::CTRL | Qt::Key_Z,
-     -1},
+    {{&TToolForm::Stift1, "Stift1", "StiftBtn", "Zeichenstift", "Stift", Qt::ALT | Qt::Key_S, 14},
+     1},
+    {{&TToolForm::Radiergummi1, "Radiergummi1", "SchwammBtn", "Radiergummi", "Radiergummi",
+      Qt::ALT | Qt::Key_G, 15},
+     2},
+    {{&TToolForm::Linie1, "Linie1", "LinieBtn", "Linie", "Linie", Qt::ALT | Qt::Key_L, 16}, 3},
+    {{&TToolForm::Rechteck1, "Rechteck1", "RechteckBtn", "Rechteck", "Rechteck",
+      Qt::ALT | Qt::Key_R, 18},
+     4},
+    {{&TToolForm::Pfeil1, "Pfeil1", "PfeilBtn", "Pfeil", "Pfeil", Qt::ALT | Qt::Key_P, 17}, 5},
+    {{&TToolForm::Text1, "Text1", "TextBtn", "Text", "Text", Qt::ALT | Qt::Key_T, 23}, 6},
+    {{&TToolForm::Haekchen1, "Haekchen1", "HaekchenBtn", "Häkchen", "Häkchen", Qt::ALT | Qt::Key_H,
+      24},
+     7},
+    {{&TToolForm::Kreuz1, "Kreuz1", "KreuzBtn", "Kreuz", "Kreuz", Qt::ALT | Qt::Key_K, 25}, 8},
+    {{&TToolForm::DoppelPfeil1, "DoppelPfeil1", "DoppelpfeilBtn", "Doppelpfeil", "Doppelpfeil",
+      Qt::ALT | Qt::Key_D, 22},
+     9},
+    {{&TToolForm::Ellipse1, "Ellipse1", "EllipseBtn", "Ellipse", "Ellipse", Qt::ALT | Qt::Key_E,
+      20},
+     10},
+    {{&TToolForm::RechteckGefuellt1, "RechteckGefuellt1", "RechteckGefuelltBtn",
+      "gefülltes Rechteck", "Gefülltes Rechteck", AltS | Qt::Key_R, 19},
+     11},
+    {{&TToolForm::EllipseGefuellt1, "EllipseGefuellt1", "EllipseGefuelltBtn", "gefüllte Ellipse",
+      "Gefüllte Ellipse", AltS | Qt::Key_E, 21},
+     12},
+    {{&TToolForm::Bereich1, "Bereich1", "BereichBtn",
+      "Bereich auswählen für Drucken, Speichern, Zwischenablage", "Bereich auswählen",
+      Qt::ALT | Qt::Key_B, 26},
+     13},
+    {{&TToolForm::Lupe1, "Lupe1", "LupeBtn", "Lupe", "Lupe", Qt::ALT | Qt::Key_U, 35}, 14},
+    {{&TToolForm::Zoom1, "Zoom1", nullptr, "Zoomansicht", "Zoomansicht", Qt::CTRL | Qt::Key_Z, -1},
+     15},
 }};
 
 inline const std::array<TBefehlEintrag, 12> BefehlTabelle = {{

@@ -14,20 +14,20 @@
 
 namespace {
 
-QAction* NeueAktion(TToolForm* F, const char* Name, const char* Caption, const char* Hint,
-                    QKeyCombination Taste) {
-    auto* a = new QAction(QString::fromUtf8(Caption), F);
-    a->setObjectName(QString::fromUtf8(Name));
-    if (*Hint) a->setToolTip(QString::fromUtf8(Hint));
-    a->setShortcut(QKeySequence(Taste));
+// Creates the action of an entry and stores it in the entry's member.
+QAction* NeueAktion(TToolForm* F, const TAktionsEintrag& e) {
+    auto* a = new QAction(QString::fromUtf8(e.Caption), F);
+    a->setObjectName(QString::fromUtf8(e.AktionName));
+    if (*e.Hint) a->setToolTip(QString::fromUtf8(e.Hint));
+    a->setShortcut(QKeySequence(e.Taste));
+    if (e.Glyphe >= 0) a->setIcon(QIcon(WerkzeugGlyphe(e.Glyphe)));
+    F->*e.Aktion = a;
     return a;
 }
 
-QAction* Auswahlaktion(TToolForm* F, QActionGroup* G, const char* Name, const char* Caption,
-                       const char* Hint, QKeyCombination Taste, int Glyphe) {
-    QAction* a = NeueAktion(F, Name, Caption, Hint, Taste);
+QAction* Auswahlaktion(TToolForm* F, QActionGroup* G, const TAktionsEintrag& e) {
+    QAction* a = NeueAktion(F, e);
     a->setCheckable(true);
-    if (Glyphe >= 0) a->setIcon(QIcon(WerkzeugGlyphe(Glyphe)));
     G->addAction(a);
     return a;
 }
@@ -48,21 +48,15 @@ void TToolForm::ErzeugeAktionen() {
     FarbGruppe = ExklusiveGruppe(this);
     WerkzeugGruppe = ExklusiveGruppe(this);
     for (const TDickeEintrag& e : DickeTabelle) {
-        QAction* a =
-            Auswahlaktion(this, DickeGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
-        this->*e.Aktion = a;
+        QAction* a = Auswahlaktion(this, DickeGruppe, e);
         connect(a, &QAction::triggered, this, [this, n = e.Nr] { DickeBtnClick(n); });
     }
     for (const TFarbEintrag& e : FarbTabelle) {
-        QAction* a =
-            Auswahlaktion(this, FarbGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
-        this->*e.Aktion = a;
+        QAction* a = Auswahlaktion(this, FarbGruppe, e);
         connect(a, &QAction::triggered, this, [this, f = e.FarbMode] { FarbBtnClick(f); });
     }
     for (const TWerkzeugEintrag& e : WerkzeugTabelle) {
-        QAction* a =
-            Auswahlaktion(this, WerkzeugGruppe, e.AktionName, e.Caption, e.Hint, e.Taste, e.Glyphe);
-        this->*e.Aktion = a;
+        QAction* a = Auswahlaktion(this, WerkzeugGruppe, e);
         // The magnifier and the zoom view are entered by handlers of their
         // own; until those are connected the items stay unavailable, so that
         // no tool mark can move away from the tool in use.
@@ -71,11 +65,8 @@ void TToolForm::ErzeugeAktionen() {
         else
             connect(a, &QAction::triggered, this, [this, m = e.Modus] { WerkzeugBtnClick(m); });
     }
-    for (const TBefehlEintrag& e : BefehlTabelle) {
-        QAction* a = NeueAktion(this, e.AktionName, e.Caption, e.Hint, e.Taste);
-        if (e.Glyphe >= 0) a->setIcon(QIcon(WerkzeugGlyphe(e.Glyphe)));
-        this->*e.Aktion = a;
-    }
+    for (const TBefehlEintrag& e : BefehlTabelle)
+        NeueAktion(this, e);
     ErzeugePopupMenu1();
     PopupMenu1Anbinden(this);
 }
