@@ -17,8 +17,11 @@ bool IstSteuerzeichen(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
-bool ZeichenErlaubt(const QString& Text, const QString& Erlaubt) {
-    for (QChar c : Text)
+// With Ctrl held a key is a shortcut (copy, paste, undo), never a character
+// to type, whatever text the platform attaches to it.
+bool ZeichenErlaubt(const QKeyEvent& Event, const QString& Erlaubt) {
+    if (Event.modifiers() & Qt::ControlModifier) return true;
+    for (QChar c : Event.text())
         if (!IstSteuerzeichen(c) && !Erlaubt.contains(c)) return false;
     return true;
 }
@@ -73,7 +76,7 @@ int32_t TNumEditQ::GetInt() const {
 }
 
 void TNumEditQ::keyPressEvent(QKeyEvent* Event) {
-    if (!ZeichenErlaubt(Event->text(), QStringLiteral(",-.0123456789"))) return;
+    if (!ZeichenErlaubt(*Event, QStringLiteral(",-.0123456789"))) return;
     TEdit2::keyPressEvent(Event);
 }
 
@@ -107,7 +110,7 @@ void TNumEditZ::CheckRange() {
 }
 
 void TNumEditZ::keyPressEvent(QKeyEvent* Event) {
-    if (!ZeichenErlaubt(Event->text(), QStringLiteral("-0123456789"))) return;
+    if (!ZeichenErlaubt(*Event, QStringLiteral("-0123456789"))) return;
     TEdit2::keyPressEvent(Event);
 }
 
