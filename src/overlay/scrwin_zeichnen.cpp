@@ -21,6 +21,10 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
         TextZweig(Shift, xneu, yneu);
     } else if (Modus == 7 || Modus == 8) {
         ZeichenZweig(Shift, xneu, yneu);
+    } else if (Modus == 14) {
+        LupeZweig(xneu, yneu);
+    } else if (Modus == 15) {
+        ZoomZweig(Shift, xneu, yneu);
     }
     // Any other code leaves the picture alone.
     MarkeMerken();

@@ -45,9 +45,12 @@ void TToolForm::SetButtonEinstellungen() {
     if (Farbeintrag(f)) FarbBtnClick(f);
     if (Modus >= 1 && Modus <= 13) {
         WerkzeugBtnClick(Modus);
+    } else if (Modus == 14) {
+        LupeBtnClick();
     } else if (Modus == 15) {
-        // The zoom view is never restored; its tool, the pen, is.
-        StiftBtnClick();
+        // The zoom view opens from the pen, to which it returns.
+        Modus = 1;
+        ZoomInBtnClick();
     }
 }
 

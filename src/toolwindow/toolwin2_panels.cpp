@@ -11,6 +11,7 @@ void TToolForm::CheckPanels() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->OffenenTextUebernehmen();
+    s->ZoomInfoPan->setVisible(Modus == 15);
     s->Parken();
 }
 
