@@ -279,3 +279,24 @@ TEST_F(ZoomTest, TastenZoomenGenauEinenSchritt) {
     EXPECT_EQ(Tool->ZoomfakNr, 1);
     EXPECT_EQ(Tool->Modus, 1);
 }
+
+TEST(Image32, MaltAuchVersetztImFensterRichtig) {
+    // The view paints straight into its window's picture, where it does not
+    // start at the window's corner.
+    QWidget Fenster;
+    Fenster.resize(120, 90);
+    auto* i = new TImage32(&Fenster);
+    i->setGeometry(10, 20, 100, 60);
+    i->Bitmap = Testbild(60, 40);
+    i->SetAnsicht(2.0f, -7.0f, -3.0f);
+    i->SetFaeden({QRect(30, 0, 3, 60), true, true}, {QRect(0, 10, 100, 3), false, true});
+    Fenster.show();
+    const QImage a = Fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage Soll(100, 60, QImage::Format_RGB32);
+    i->Malen(Soll, QPoint(0, 0), Soll.rect());
+    EXPECT_EQ(AnzahlVerschieden(a.copy(10, 20, 100, 60), Soll), 0);
+    EXPECT_EQ(Soll.pixel(0, 0), i->Bitmap.pixel(3, 1));
+    EXPECT_EQ(Soll.pixel(30, 40), i->Bitmap.pixel(18, 21) ^ 0x00FFFFFFu);
+    EXPECT_EQ(Soll.pixel(31, 40), i->Bitmap.pixel(19, 21));
+    EXPECT_EQ(Soll.pixel(50, 11), i->Bitmap.pixel(28, 7) ^ 0x00FFFFFFu);
+}
