@@ -1,5 +1,6 @@
 #include "overlay/zoominfopan.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 
 namespace {
@@ -53,6 +54,16 @@ TZoomInfoPan::TZoomInfoPan(QWidget* Parent) : QFrame(Parent) {
     // The brackets lie below the coordinates, which are placed inside them.
     ZoomPanKlammern = NeuesLabel(this, "ZoomPanKlammern", 72, 105, Qt::AlignLeft);
     ZoomPanKlammern->setText(QStringLiteral(" (        ,         )"));
+    // The runs of blanks are widened so that the comma falls just right of
+    // the first number (at 44) and the closing bracket right of the second,
+    // whatever the font's own blank. Word spacing counts once per run; two
+    // runs lie before the comma.
+    const QFontMetricsF m(f);
+    QFont k = f;
+    k.setWordSpacing((44.0 - m.horizontalAdvance(QLatin1Char('(')) -
+                      9.0 * m.horizontalAdvance(QLatin1Char(' '))) /
+                     2.0);
+    ZoomPanKlammern->setFont(k);
     ZoomPanXLab = NeuesLabel(this, "ZoomPanXLab", 72, 40, Qt::AlignRight);
     ZoomPanYLab = NeuesLabel(this, "ZoomPanYLab", 112, 40, Qt::AlignRight);
     ZoomPanColLab2 = NeuesLabel(this, "ZoomPanColLab2", 180, 17, Qt::AlignLeft);
