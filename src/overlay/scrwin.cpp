@@ -1,4 +1,5 @@
 #include "overlay/scrwin.h"
+#include "app/codes.h"
 
 #include "controls/kvxspez.h"
 #include "toolwindow/toolwin2.h"
@@ -70,7 +71,7 @@ void TScreenForm::resizeEvent(QResizeEvent* Event) {
     Img1->setGeometry(rect());
     Img2->setGeometry(rect());
     // The enlarged picture keeps covering the view at the new size.
-    if (ToolForm && ToolForm->Modus == 15) SetZoomOffset(Img2->OffsetHorz, Img2->OffsetVert);
+    if (ToolForm && ToolForm->Modus == mZoom) SetZoomOffset(Img2->OffsetHorz, Img2->OffsetVert);
 }
 
 void TScreenForm::showEvent(QShowEvent* Event) {

@@ -1,6 +1,7 @@
 // The mouse wheel zooms, when the settings allow it: in the zoom view about
 // the pointer, elsewhere a turn away from the user opens the zoom view.
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
 #include "overlay/groessen.h"
@@ -45,7 +46,7 @@ void TScreenForm::MausradNachricht(int32_t Delta) {
     const QWidget* Aktiv = QApplication::activeWindow();
     if (Aktiv != this && Aktiv != t) return;
     const float x = static_cast<float>(Sx), y = static_cast<float>(Sy);
-    if (t->Modus == 15) {
+    if (t->Modus == mZoom) {
         t->ZoomfakNr = Delta > 0 ? IMin(t->ZoomfakNr + 1, 8) : IMax(t->ZoomfakNr - 1, 1);
         t->ZoomFak = ZoomTab[static_cast<size_t>(t->ZoomfakNr)];
         t->UpdateZoom(x, y, t->ZoomFak);

@@ -2,6 +2,7 @@
 // zoom steps of the numeric keypad and minus, and the zoom view's hairlines
 // while Ctrl is held.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "overlay/zoomtasten.h"
 #include "toolwindow/toolwin2.h"
@@ -23,7 +24,7 @@ void TScreenForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
     TToolForm* t = ToolForm;
     // The picture has the keyboard in the zoom view: any key without Ctrl
     // hides the hairlines, any with Ctrl shows them.
-    if (t->Modus == 15) ZoomFadenkreuz(Shift.Has(ssCtrl));
+    if (t->Modus == mZoom) ZoomFadenkreuz(Shift.Has(ssCtrl));
     const int32_t Schritt = ZoomTastenSchritt(Key, Shift, Ziffernblock);
     if (Schritt > 0) t->ZoomInBtnClick();
     if (Schritt < 0) t->ZoomOutBtnClick();
@@ -31,5 +32,5 @@ void TScreenForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
 
 void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
     Q_UNUSED(Shift);
-    if (Key == Qt::Key_Control && ToolForm->Modus == 15) ZoomFadenkreuz(false);
+    if (Key == Qt::Key_Control && ToolForm->Modus == mZoom) ZoomFadenkreuz(false);
 }

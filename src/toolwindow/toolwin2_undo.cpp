@@ -2,6 +2,7 @@
 // press on the picture, by "Alles löschen" and by every sheet; undo restores
 // them without exchanging, so a second undo changes nothing more.
 
+#include "app/codes.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -25,10 +26,10 @@ void TToolForm::ClearBtnClick() {
     s->Img1->repaint();
     // The viewing tools show a copy of the picture: the zoom view ends, the
     // lens takes the cleared picture.
-    if (Modus == 15) {
+    if (Modus == mZoom) {
         ZoomfakNr = 1;
         UpdateZoom(0.0f, 0.0f, ZoomTab[1]);
-    } else if (Modus == 14) {
+    } else if (Modus == mLupe) {
         LupeBtnClick();
     }
 }

@@ -1,6 +1,7 @@
 // Entering the lens and the zoom view, and the zoom steps. The overlay shows
 // both on Img2; the zoom factor and the tool to return to live here.
 
+#include "app/codes.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -20,7 +21,7 @@ void BildBereinigen(TToolForm* t) {
 void TToolForm::LupeBtnClick() {
     Lupe1->setChecked(true);
     BildBereinigen(this);
-    Modus = 14;
+    Modus = mLupe;
     LupeFak = 2;
     if (TScreenForm* s = ScreenForm) {
         s->Img2->SetAnsicht(1.0f, 0.0f, 0.0f);
@@ -35,8 +36,8 @@ void TToolForm::ZoomInit(float Sx, float Sy) {
     BildBereinigen(this);
     s->Lx = s->Ly = -1;
     Zoom1->setChecked(true);
-    if (Modus != 15) VorZoomModus = Modus;
-    Modus = 15;
+    if (Modus != mZoom) VorZoomModus = Modus;
+    Modus = mZoom;
     ZoomfakNr = 2;
     ZoomFak = ZoomTab[2];
     s->Img2->LayerVerstecken();
@@ -59,7 +60,7 @@ void TToolForm::ZoomInBtnClick() {
     if (!s) return;
     const float x = static_cast<float>(s->Img1->width()) / 2.0f;
     const float y = static_cast<float>(s->Img1->height()) / 2.0f;
-    if (Modus != 15) {
+    if (Modus != mZoom) {
         ZoomInit(x, y);
         return;
     }
@@ -70,7 +71,7 @@ void TToolForm::ZoomInBtnClick() {
 
 void TToolForm::ZoomOutBtnClick() {
     TScreenForm* s = ScreenForm;
-    if (!s || Modus != 15) return;
+    if (!s || Modus != mZoom) return;
     ZoomfakNr = IMax(ZoomfakNr - 1, 1);
     UpdateZoom(static_cast<float>(s->Img1->width()) / 2.0f,
                static_cast<float>(s->Img1->height()) / 2.0f,
@@ -88,7 +89,7 @@ void TToolForm::UpdateZoom(float Sx, float Sy, float fak) {
     i->SetAnsicht(ZoomFak, Sx - px * ZoomFak, Sy - py * ZoomFak);
     s->SetZoomOffset(i->OffsetHorz, i->OffsetVert);
     s->SetZoomInfo();
-    if (ZoomFak != 1.0f || VorZoomModus == 15) return;
+    if (ZoomFak != 1.0f || VorZoomModus == mZoom) return;
     // Back at 100 %: the tool used before the zoom view returns.
     Modus = VorZoomModus;
     s->Sx = s->Sy = -1;
