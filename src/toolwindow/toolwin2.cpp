@@ -126,6 +126,12 @@ void TToolForm::BefehleVerbinden() {
     Befehl(Rckgngig1, &TToolForm::RueckgaengigBtnClick);
     Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
     Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
+    Befehl(Hineinzoomen1, &TToolForm::ZoomInBtnClick);
+    Befehl(Herauszoomen1, &TToolForm::ZoomOutBtnClick);
+    // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
+    // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
+    Hineinzoomen1->setShortcuts(
+        {Hineinzoomen1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
 }
 
 void TToolForm::FormActivate() {
@@ -168,6 +174,8 @@ void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
+    // The read-out of the zoom view goes with it.
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.
     if (s->Bild().isNull()) return;
