@@ -92,6 +92,7 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
+    MauszeigerRegistrieren();
     Modus = 1;
     VorZoomModus = 1;
     LupeFak = 2;
@@ -118,6 +119,7 @@ void TToolForm::FormActivate() {
     if (!Start) return;
     LoadSettings();
     SetButtonEinstellungen();
+    if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();
     Start = false;
@@ -151,6 +153,8 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
+    s->AuswahlBereichZeigen();
+    s->SetMauszeiger();
     s->Img2->setVisible(Modus == 14 || Modus == 15);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.

@@ -3,6 +3,7 @@
 // colour, stroke mode and width, zoom values, selected area) and the bitmaps
 // of drawing mode; the overlay reads them from here.
 
+#include "overlay/shiftstate.h"
 #include "platform/canvas.h"
 #include "platform/tcolor.h"
 
@@ -206,8 +207,8 @@ public:
             *IndieZwischenablage1 = nullptr, *AusZwischenablage1 = nullptr, *Info1 = nullptr;
 
     // The key-down and key-up handling of the window; acts only in drawing mode.
-    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
-    void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
+    void FormKeyDown(int Key, TShiftState Shift);
+    void FormKeyUp(int Key, TShiftState Shift);
 
 protected:
     bool event(QEvent* Event) override;
