@@ -25,6 +25,9 @@ std::array<QCursor, 3>& Registriert() {
 } // namespace
 
 void MauszeigerRegistrieren() {
+    // The pictures are compiled into the core library, which nothing else
+    // would make the linker keep.
+    Q_INIT_RESOURCE(resources);
     for (int i = 1; i < static_cast<int>(ZeigerBilder.size()); ++i) {
         const TZeigerBild& b = ZeigerBilder[i];
         Registriert()[i] = QCursor(QPixmap(QString::fromLatin1(b.Datei)), b.HotX, b.HotY);
