@@ -96,7 +96,7 @@ void TScreenForm::SetAuswahlBereich() {
 
 void TScreenForm::AuswahlBereichZeigen() {
     const TRect& R = ToolForm->BereichRect;
-    const bool Sichtbar = AuswahlbereichAktiv(R) && ToolForm->Modus != 15;
+    const bool Sichtbar = AuswahlbereichAktiv(R) && ToolForm->Modus != mZoom;
     if (Sichtbar) {
         const int32_t w = R.Right - R.Left, h = R.Bottom - R.Top;
         BereichX1Pan->setGeometry(R.Left, R.Top, 1, h);

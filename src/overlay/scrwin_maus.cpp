@@ -1,5 +1,6 @@
 // Mouse handlers of the picture and the undo snapshot taken at every press.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -45,11 +46,11 @@ void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (AndereTaste) Zeichenbewegung(Shift, Sx, Sy, X, Y);
     MausShift = Shift & TShiftState(ssLeft);
     if (!Shift.Has(ssLeft)) return;
-    if (ToolForm->Modus == 15 && !Shift.Has(ssShift)) ZiehzeigerZeigen();
+    if (ToolForm->Modus == mZoom && !Shift.Has(ssShift)) ZiehzeigerZeigen();
     UndoSchnappschuss();
     Canvas().MoveTo(X, Y);
     Zeichenbewegung(Shift, Sx, Sy, X, Y);
-    if (ToolForm->Modus == 6) {
+    if (ToolForm->Modus == mText) {
         // The text bar of the press is gone and the field is open: the undo
         // copy must not bring the bar back.
         PunkteSichern();
@@ -73,6 +74,6 @@ void TScreenForm::Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         // The release without the left button commits the shape or area.
         Zeichenbewegung(Shift.Without(ssLeft), Sx, Sy, X, Y);
     }
-    if (m == 15 && !Shift.Has(ssLeft)) ZiehzeigerBeenden();
+    if (m == mZoom && !Shift.Has(ssLeft)) ZiehzeigerBeenden();
     Lx = Ly = -1;
 }

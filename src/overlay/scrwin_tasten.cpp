@@ -35,7 +35,7 @@ void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
         const QPoint p = mapFromGlobal(QCursor::pos());
         Zeichenbewegung(Shift | MausShift, Sx, Sy, p.x(), p.y());
     }
-    if (ToolForm->Modus == 15 && !Shift.Has(ssCtrl)) SetZoomZeiger(crDefault);
+    if (ToolForm->Modus == mZoom && !Shift.Has(ssCtrl)) SetZoomZeiger(crDefault);
     UmschaltFGedrueckt = false;
 }
 

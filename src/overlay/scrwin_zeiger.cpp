@@ -16,7 +16,7 @@ void TScreenForm::SetMauszeiger() {
     }
     Img1->setCursor(Mauszeiger(crDefault));
     // Over the lens the lens's own cross is the pointer.
-    if (ToolForm->Modus == 15)
+    if (ToolForm->Modus == mZoom)
         Img2->setCursor(Mauszeiger(MausShift.Has(ssLeft) ? crHand : crDefault));
     else
         Img2->setCursor(Mauszeiger(crNone));

@@ -14,12 +14,12 @@ void Nudge(int32_t dx, int32_t dy) {
 // With F held, the colour picker of the zoom view also draws with the
 // picked colour.
 constexpr TTastenRegel Gemeinsam[] = {
-    {Qt::Key_F, TTastenMods::Beliebig, 15,
+    {Qt::Key_F, TTastenMods::Beliebig, mZoom,
      [](TShiftState) { ScreenForm->UmschaltFGedrueckt = true; }},
-    {Qt::Key_Left, TTastenMods::Beliebig, 13, [](TShiftState) { Nudge(-1, 0); }},
-    {Qt::Key_Up, TTastenMods::Beliebig, 13, [](TShiftState) { Nudge(0, -1); }},
-    {Qt::Key_Right, TTastenMods::Beliebig, 13, [](TShiftState) { Nudge(1, 0); }},
-    {Qt::Key_Down, TTastenMods::Beliebig, 13, [](TShiftState) { Nudge(0, 1); }},
+    {Qt::Key_Left, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(-1, 0); }},
+    {Qt::Key_Up, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(0, -1); }},
+    {Qt::Key_Right, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(1, 0); }},
+    {Qt::Key_Down, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(0, 1); }},
 };
 
 } // namespace

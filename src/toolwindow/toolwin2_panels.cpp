@@ -11,8 +11,8 @@ void TToolForm::CheckPanels() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->OffenenTextUebernehmen();
-    s->FadenkreuzInfoPan->setVisible(Modus == 13);
-    s->BereichInfoPan->setVisible(Modus == 13 && AuswahlbereichAktiv(BereichRect));
+    s->FadenkreuzInfoPan->setVisible(Modus == mBereich);
+    s->BereichInfoPan->setVisible(Modus == mBereich && AuswahlbereichAktiv(BereichRect));
     s->Parken();
 }
 

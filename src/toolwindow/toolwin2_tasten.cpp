@@ -2,6 +2,7 @@
 // these by the actions themselves; what is left acts only in drawing mode.
 // Most rows are those of the overlay, which the two windows share.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "overlay/tastenregeln.h"
 #include "toolwindow/toolwin2.h"
@@ -19,7 +20,7 @@ void ZoomNeuZeichnen(TShiftState Shift) {
 }
 
 constexpr TTastenRegel WerkzeugfensterTasten[] = {
-    {0, TTastenMods::MitShift, 15, ZoomNeuZeichnen},
+    {0, TTastenMods::MitShift, mZoom, ZoomNeuZeichnen},
 };
 
 // The keyboard's modifiers and the mouse buttons held.
@@ -49,7 +50,7 @@ void TToolForm::FormKeyDown(int Key, TShiftState Shift) {
 void TToolForm::FormKeyUp(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
     TScreenForm* s = ScreenForm;
-    if (Key == Qt::Key_Shift && Modus == 15) ZoomNeuZeichnen(Shift);
-    if (Modus == 15 && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
+    if (Key == Qt::Key_Shift && Modus == mZoom) ZoomNeuZeichnen(Shift);
+    if (Modus == mZoom && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
     s->UmschaltFGedrueckt = false;
 }
