@@ -145,6 +145,9 @@ public:
     void AufMonitorZeigen(const QRect& Monitor);
 
     QImage& Bild() { return Img1->Bitmap(); }
+    // The size the area must fit in: the frozen picture's, or before the
+    // first Start the primary screen's.
+    QSize Bildgroesse() const;
     TCanvas& Canvas() { return Img1->Canvas(); }
 
     TBildAnzeige* Img1;

@@ -3,6 +3,7 @@
 #include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 
@@ -114,6 +115,9 @@ void TToolForm::BefehleVerbinden() {
     connect(Rckgngig1, &QAction::triggered, this, [this] { RueckgaengigBtnClick(); });
     connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
     connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
+    connect(Auswahlbereich1, &QAction::triggered, this, [] {
+        if (AuswahlForm) AuswahlForm->Zeigen();
+    });
 }
 
 void TToolForm::FormActivate() {
