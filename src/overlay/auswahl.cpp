@@ -37,7 +37,8 @@ TBitBtn2* Knopf(QWidget* Owner, const QString& Caption, int x, int Breite, int E
 } // namespace
 
 TAuswahlForm::TAuswahlForm(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     AuswahlForm = this;
     setWindowTitle(QStringLiteral("Auswahlbereich"));
     setFont(SansFont(8, false));
