@@ -129,16 +129,23 @@ TEST_F(ZeigerTest, FWirdNurInDerZoomansichtGemerktUndBeimLoslassenVergessen) {
 TEST(Tastenregeln, ModifikatorenUndWerkzeug) {
     auto Nichts = [](TShiftState) {};
     const TTastenRegel Strg{Qt::Key_E, TTastenMods::GenauStrg, 0, Nichts};
-    EXPECT_TRUE(Passt(Strg, Qt::Key_E, ssCtrl, 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_E, TShiftState(ssCtrl) | TShiftState(ssShift), 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_E, TShiftState(ssCtrl) | TShiftState(ssLeft), 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_O, ssCtrl, 4));
+    EXPECT_TRUE(Passt(Strg, Qt::Key_E, false, ssCtrl, 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_E, false, TShiftState(ssCtrl) | TShiftState(ssShift), 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_E, false, TShiftState(ssCtrl) | TShiftState(ssLeft), 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_O, false, ssCtrl, 4));
     const TTastenRegel Jede{0, TTastenMods::MitShift, 15, Nichts};
-    EXPECT_TRUE(Passt(Jede, Qt::Key_Shift, ssShift, 15));
-    EXPECT_TRUE(Passt(Jede, Qt::Key_A, TShiftState(ssShift) | TShiftState(ssAlt), 15));
-    EXPECT_FALSE(Passt(Jede, Qt::Key_A, ssShift, 14));
-    EXPECT_FALSE(Passt(Jede, Qt::Key_A, ssAlt, 15));
+    EXPECT_TRUE(Passt(Jede, Qt::Key_Shift, false, ssShift, 15));
+    EXPECT_TRUE(Passt(Jede, Qt::Key_A, false, TShiftState(ssShift) | TShiftState(ssAlt), 15));
+    EXPECT_FALSE(Passt(Jede, Qt::Key_A, false, ssShift, 14));
+    EXPECT_FALSE(Passt(Jede, Qt::Key_A, false, ssAlt, 15));
     const TTastenRegel Alt{Qt::Key_F1, TTastenMods::MitAlt, 0, Nichts};
-    EXPECT_TRUE(Passt(Alt, Qt::Key_F1, TShiftState(ssAlt) | TShiftState(ssCtrl), 1));
-    EXPECT_FALSE(Passt(Alt, Qt::Key_F1, TShiftState(), 1));
+    EXPECT_TRUE(Passt(Alt, Qt::Key_F1, false, TShiftState(ssAlt) | TShiftState(ssCtrl), 1));
+    EXPECT_FALSE(Passt(Alt, Qt::Key_F1, false, TShiftState(), 1));
+    // A row for the keypad's key only, and one for both minus keys.
+    const TTastenRegel Plus{Qt::Key_Plus | Qt::KeypadModifier, TTastenMods::GenauStrg, 0, Nichts};
+    EXPECT_TRUE(Passt(Plus, Qt::Key_Plus, true, ssCtrl, 1));
+    EXPECT_FALSE(Passt(Plus, Qt::Key_Plus, false, ssCtrl, 1));
+    const TTastenRegel Minus{Qt::Key_Minus, TTastenMods::GenauStrg, 0, Nichts};
+    EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, true, ssCtrl, 1));
+    EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, false, ssCtrl, 1));
 }
