@@ -5,6 +5,7 @@
 #include "overlay/tastenregeln.h"
 #include "zeichenfixture.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 
 namespace {
@@ -148,4 +149,39 @@ TEST(Tastenregeln, ModifikatorenUndWerkzeug) {
     const TTastenRegel Minus{Qt::Key_Minus, TTastenMods::GenauStrg, 0, Nichts};
     EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, true, ssCtrl, 1));
     EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, false, ssCtrl, 1));
+}
+
+TEST_F(ZeigerTest, PipetteLegtDenFarbcodeInDieZwischenablage) {
+    MauszeigerMode = 1;
+    Hintergrund(Einfarbig(qRgb(255, 128, 0)));
+    Farbe(0x000000FF, pmMask);
+    FarbMode = 1;
+    Tool->ZoomInit(160.0f, 120.0f);
+    ASSERT_EQ(Tool->Modus, mZoom);
+    QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+    Ziehen(100, 50, ssShift);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crPipette)));
+    Druecken(100, 50, TShiftState(ssLeft) | TShiftState(ssShift));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#FF8000");
+    EXPECT_EQ(Tool->Scol, 0x000000FFu);
+    EXPECT_EQ(Tool->Smode, pmMask);
+    EXPECT_EQ(FarbMode, 1);
+    Loslassen(100, 50, ssShift);
+    // With F held the colour becomes the opaque drawing colour.
+    Screen->FormKeyDown(Qt::Key_F, TShiftState());
+    Screen->FormKeyDown(Qt::Key_Shift, ssShift);
+    Druecken(100, 50, TShiftState(ssLeft) | TShiftState(ssShift));
+    EXPECT_EQ(Tool->Scol, 0x000080FFu);
+    EXPECT_EQ(Tool->Smode, pmCopy);
+    EXPECT_EQ(FarbMode, fmGepickt);
+    // The drag in the zoom view without Shift shows the hand.
+    Loslassen(100, 50);
+    Druecken(100, 50);
+    Ziehen(110, 50, ssLeft);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crHand)));
+    Loslassen(110, 50);
+    Ziehen(110, 50, ssCtrl);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crNone)));
+    Ziehen(110, 50, TShiftState());
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crDefault)));
 }
