@@ -1,5 +1,7 @@
 #include "overlay/image32.h"
 
+#include "overlay/spaltenabbildung.h"
+
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -114,11 +116,8 @@ void TImage32::BildMalen(QImage& Ziel, QPoint Ursprung, const QRect& R) const {
     const int w = R.width();
     const bool Leer = Bitmap.isNull() || Bitmap.depth() != 32;
     // The picture column of every view column, -1 outside the picture.
-    std::vector<int32_t> Spalte(static_cast<size_t>(w));
-    for (int i = 0; i < w; ++i) {
-        const int32_t sx = BildKoordinate(R.left() + i, OffsetHorz, Scale);
-        Spalte[static_cast<size_t>(i)] = !Leer && sx >= 0 && sx < Bitmap.width() ? sx : -1;
-    }
+    const TSpaltenAbbildung Spalten = SpaltenAbbilden(
+        w, Bitmap.width(), [&](int i) { return BildKoordinate(R.left() + i, OffsetHorz, Scale); });
     uchar* Bits = Ziel.bits();
     const qsizetype Bpl = Ziel.bytesPerLine();
     int32_t VorigeQuelle = INT_MIN;
@@ -131,15 +130,11 @@ void TImage32::BildMalen(QImage& Ziel, QPoint Ursprung, const QRect& R) const {
             std::memcpy(d, VorigeZeile, static_cast<size_t>(w) * sizeof(QRgb));
             continue;
         }
-        if (Leer || sy < 0 || sy >= Bitmap.height()) {
+        if (Leer || sy < 0 || sy >= Bitmap.height())
             std::fill(d, d + w, Schwarz);
-        } else {
-            const auto* s = reinterpret_cast<const QRgb*>(Bitmap.constScanLine(sy));
-            for (int i = 0; i < w; ++i) {
-                const int32_t sx = Spalte[static_cast<size_t>(i)];
-                d[i] = sx >= 0 ? s[sx] : Schwarz;
-            }
-        }
+        else
+            ZeileAbbilden(d, reinterpret_cast<const QRgb*>(Bitmap.constScanLine(sy)), Spalten,
+                          Schwarz);
         VorigeQuelle = sy;
         VorigeZeile = d;
     }

@@ -6,6 +6,7 @@
 #include "overlay/einpassen.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
+#include "overlay/spaltenabbildung.h"
 #include "platform/canvas.h"
 #include "toolwindow/toolwin2.h"
 
@@ -31,11 +32,8 @@ int32_t Abgebildet(int32_t i, int32_t n, int32_t Quelle, int32_t Spanne) {
 // Bild stay white.
 void Vergroessern(QImage& Lupe, const QImage& Bild, const QRect& Q) {
     const int W = Lupe.width(), H = Lupe.height();
-    std::vector<int32_t> Spalte(static_cast<size_t>(W));
-    for (int i = 0; i < W; ++i) {
-        const int32_t sx = Abgebildet(i, W, Q.left(), Q.width());
-        Spalte[static_cast<size_t>(i)] = sx >= 0 && sx < Bild.width() ? sx : -1;
-    }
+    const TSpaltenAbbildung Spalten = SpaltenAbbilden(
+        W, Bild.width(), [&](int i) { return Abgebildet(i, W, Q.left(), Q.width()); });
     int32_t VorigeQuelle = INT_MIN;
     const QRgb* VorigeZeile = nullptr;
     for (int j = 0; j < H; ++j) {
@@ -45,15 +43,10 @@ void Vergroessern(QImage& Lupe, const QImage& Bild, const QRect& Q) {
             std::memcpy(d, VorigeZeile, static_cast<size_t>(W) * sizeof(QRgb));
             continue;
         }
-        if (sy < 0 || sy >= Bild.height()) {
+        if (sy < 0 || sy >= Bild.height())
             std::fill(d, d + W, Weiss);
-        } else {
-            const auto* s = reinterpret_cast<const QRgb*>(Bild.constScanLine(sy));
-            for (int i = 0; i < W; ++i) {
-                const int32_t sx = Spalte[static_cast<size_t>(i)];
-                d[i] = sx >= 0 ? s[sx] : Weiss;
-            }
-        }
+        else
+            ZeileAbbilden(d, reinterpret_cast<const QRgb*>(Bild.constScanLine(sy)), Spalten, Weiss);
         VorigeQuelle = sy;
         VorigeZeile = d;
     }
