@@ -5,7 +5,9 @@
 // scrwin_maus.cpp (mouse handlers and the undo snapshot), scrwin_marken.cpp
 // (tool marks), one file per tool family, scrwin_lupe.cpp (the lens),
 // scrwin_zoom.cpp (the zoom view), scrwin_zoominfo.cpp (its read-out),
-// scrwin_mausrad.cpp (the wheel) and scrwin_tasten.cpp (the overlay's keys).
+// scrwin_mausrad.cpp (the wheel), scrwin_bereich.cpp (area selection),
+// scrwin_zeiger.cpp (pointers), scrwin_pipette.cpp (the colour picker) and
+// scrwin_tasten.cpp (the overlay's keys).
 
 #include "overlay/dirtytiles.h"
 #include "overlay/image32.h"
