@@ -189,10 +189,7 @@ QHash<QString, QString> EinstellungsWerte(const QList<QByteArray>& Zeilen) {
     ZeilenDurchgehen(Zeilen, [&](const QByteArray&, bool ImGeneral, bool, const QString& Name,
                                  const QByteArray& Roh) {
         if (!ImGeneral || Name.isEmpty()) return;
-        if (const auto w = EinstellungsWertLesen(Roh))
-            Werte.insert(Name, *w);
-        else
-            Werte.remove(Name);
+        if (const auto w = EinstellungsWertLesen(Roh)) Werte.insert(Name, *w);
     });
     return Werte;
 }

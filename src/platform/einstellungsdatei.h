@@ -31,7 +31,7 @@ QString EinstellungsDateiPfad();
 TEinstellungsDatei EinstellungsDateiLesen(const QString& Pfad);
 
 // The well-formed values of the file's [General] section by name; of a name
-// given twice the later line counts.
+// given twice the later well-formed line counts.
 QHash<QString, QString> EinstellungsWerte(const QList<QByteArray>& Zeilen);
 
 // One value as the file holds it (the text after "="), and back. No result

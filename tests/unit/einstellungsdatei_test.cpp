@@ -106,8 +106,8 @@ TEST(EinstellungsDatei, SchadenBleibtAufSeinerZeile) {
                                                                "F=4\n"
                                                                "[General]\n"
                                                                "B=5\n"
-                                                               "G=\"a\n"
-                                                               "G=6"));
+                                                               "G=6\n"
+                                                               "G=\"a\n"));
     EXPECT_FALSE(w.contains(QStringLiteral("A")));
     EXPECT_FALSE(w.contains(QStringLiteral("C")));
     EXPECT_FALSE(w.contains(QStringLiteral("F")));
