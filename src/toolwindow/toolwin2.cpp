@@ -1,5 +1,6 @@
 #include "toolwindow/toolwin2.h"
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
 #include "overlay/groessen.h"
@@ -94,8 +95,8 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
-    Modus = 1;
-    VorZoomModus = 1;
+    Modus = mStift;
+    VorZoomModus = mStift;
     LupeFak = 2;
     ZoomfakNr = 2;
     ZoomFak = ZoomTab[2];
@@ -114,6 +115,12 @@ void TToolForm::BefehleVerbinden() {
     connect(Rckgngig1, &QAction::triggered, this, [this] { RueckgaengigBtnClick(); });
     connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
     connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
+    connect(Hineinzoomen1, &QAction::triggered, this, [this] { ZoomInBtnClick(); });
+    connect(Herauszoomen1, &QAction::triggered, this, [this] { ZoomOutBtnClick(); });
+    // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
+    // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
+    Hineinzoomen1->setShortcuts(
+        {Hineinzoomen1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
 }
 
 void TToolForm::FormActivate() {
@@ -160,7 +167,7 @@ bool TToolForm::ErzwungenesEnde() {
 bool TToolForm::FormClose() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
-    if (Modus == 15) Modus = 1;
+    if (Modus == mZoom) Modus = mStift;
     // Closed before the first activation loaded them (an early logout), the
     // variables hold only initial values that must not replace stored ones.
     if (!Start) SaveSettings();
@@ -170,7 +177,9 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
-    s->Img2->setVisible(Modus == 14 || Modus == 15);
+    s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
+    // The read-out of the zoom view goes with it.
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.
     if (s->Bild().isNull()) return;
