@@ -135,6 +135,7 @@ void TToolForm::LoadSettings() {
     Links = IMax(5, IMin(Links, Bildschirm.width() - Fenster.width() - 15));
     Oben = IMax(5, IMin(Oben, Bildschirm.height() - Fenster.height() - 12));
     move(Links, Oben);
+    EinstellungenGeladen = true;
 }
 
 void TToolForm::SaveSettings() {

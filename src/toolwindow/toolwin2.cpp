@@ -170,7 +170,7 @@ bool TToolForm::FormClose() {
     if (Modus == mZoom) Modus = mStift;
     // Closed before the first activation loaded them (an early logout), the
     // variables hold only initial values that must not replace stored ones.
-    if (!Start) SaveSettings();
+    if (EinstellungenGeladen) SaveSettings();
     return true;
 }
 

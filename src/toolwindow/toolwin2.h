@@ -94,6 +94,8 @@ public:
     bool Start = true;
     // Set once the window has closed for good.
     bool Beendet = false;
+    // Set by LoadSettings: only loaded settings are saved again.
+    bool EinstellungenGeladen = false;
 
     // The bitmaps of drawing mode, all of the frozen monitor's size.
     QImage OrigScrBmp;       // the background: frozen screen or sheet
