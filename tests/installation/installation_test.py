@@ -102,6 +102,13 @@ def metainfo(ziel, quelle, version):
     pruefe(code == 0 and not re.search(r"^[EW]:", ausgabe, re.M), "appstreamcli validate-tree: " + ausgabe)
     wurzel = ET.parse(pfad).getroot()
     pruefe(wurzel.findtext("launchable") == ID + ".desktop", "startet über den Desktop-Eintrag")
+    # Every screenshot the site serves is kept in the source tree at its size.
+    for bild in wurzel.iter("image"):
+        pfad_bild = os.path.join(quelle, "packaging/screenshots", os.path.basename(bild.text))
+        pruefe(bild.text.startswith("https://skribano.example.org/") and os.path.exists(pfad_bild),
+               "Screenshot %s liegt in packaging/screenshots" % bild.text)
+        pruefe(png_groesse(pfad_bild) == (int(bild.get("width")), int(bild.get("height"))),
+               "Screenshot %s hat die angegebene Größe" % bild.text)
     release = wurzel.find("releases/release")
     # The version the info box shows is the release's version and date.
     with open(os.path.join(quelle, "src/app/data.cpp"), encoding="utf-8") as f:
