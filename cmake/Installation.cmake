@@ -61,12 +61,13 @@ else()
 endif()
 
 # Manual page, licence and change history, compressed as Debian wants them.
+configure_file(packaging/skribano.1.in ${SKRIBANO_PAKETDATEIEN}/skribano.1 @ONLY)
 set(SKRIBANO_GEPACKT)
-foreach(NAME IN ITEMS skribano.1 changelog)
-  configure_file(packaging/${NAME}.in ${SKRIBANO_PAKETDATEIEN}/${NAME} @ONLY)
+foreach(DATEI IN ITEMS ${SKRIBANO_PAKETDATEIEN}/skribano.1 ${CMAKE_SOURCE_DIR}/packaging/changelog)
+  get_filename_component(NAME ${DATEI} NAME)
   add_custom_command(OUTPUT ${SKRIBANO_PAKETDATEIEN}/${NAME}.gz
-    COMMAND gzip -9 -n -c ${SKRIBANO_PAKETDATEIEN}/${NAME} > ${SKRIBANO_PAKETDATEIEN}/${NAME}.gz
-    DEPENDS ${SKRIBANO_PAKETDATEIEN}/${NAME})
+    COMMAND gzip -9 -n -c ${DATEI} > ${SKRIBANO_PAKETDATEIEN}/${NAME}.gz
+    DEPENDS ${DATEI})
   list(APPEND SKRIBANO_GEPACKT ${SKRIBANO_PAKETDATEIEN}/${NAME}.gz)
 endforeach()
 add_custom_target(skribano_dokumente ALL DEPENDS ${SKRIBANO_GEPACKT})

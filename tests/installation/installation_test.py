@@ -6,6 +6,7 @@ server up to its tool window.
 installation_test.py BUILDDIR SOURCEDIR VERSION DISPLAY"""
 
 import configparser
+import gzip
 import os
 import re
 import shutil
@@ -55,6 +56,16 @@ def pruefe_dateiliste(ziel, quelle):
         with open(os.path.join(quelle, "resources/translations", name), "rb") as a, \
                 open(os.path.join(ziel, PROGRAMMORDNER, "translations", name), "rb") as b:
             pruefe(a.read() == b.read(), "Übersetzung %s unverändert installiert" % name)
+
+
+def pruefe_dokumente(ziel, version):
+    doku = os.path.join(ziel, "usr/share")
+    with gzip.open(os.path.join(doku, "doc/skribano/changelog.gz"), "rt", encoding="utf-8") as f:
+        kopf = f.readline()
+    pruefe(kopf.startswith("skribano (%s) " % version),
+           "jüngster Eintrag der Änderungsliste ist Version %s: %s" % (version, kopf.strip()))
+    with gzip.open(os.path.join(doku, "man/man1/skribano.1.gz"), "rt", encoding="utf-8") as f:
+        pruefe('"Skribano %s"' % version in f.readline(), "Handbuchseite nennt Version " + version)
 
 
 def png_groesse(pfad):
@@ -149,6 +160,7 @@ def main():
         installieren(build, ziel)
         pruefe_dateiliste(ziel, quelle)
         pruefe_icons(ziel, quelle)
+        pruefe_dokumente(ziel, version)
         eintrag = desktop_eintrag(ziel)
         metainfo(ziel, quelle, version)
         installiertes_programm_starten(ziel, freie_anzeige(display), eintrag["StartupWMClass"])
