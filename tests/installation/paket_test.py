@@ -20,7 +20,8 @@ import installationsliste  # noqa: E402
 # Found by dpkg-shlibdeps in the binary; the rest are what the program starts
 # or loads at run time without linking to it.
 AUS_DEM_PROGRAMM = ("libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6")
-ZUR_LAUFZEIT = ("xdg-utils", "qt6-translations-l10n", "fonts-liberation2", "fonts-dejavu-core")
+ZUR_LAUFZEIT = ("xdg-utils", "qt6-translations-l10n", "libqt6svg6", "fonts-liberation2",
+                "fonts-dejavu-core")
 
 
 def ausfuehren(argv, **kw):
