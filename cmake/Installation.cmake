@@ -39,26 +39,21 @@ endif()
 install(FILES packaging/${SKRIBANO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${SKRIBANO_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Until the program's drawing is in the tree there are no icons to install.
-if(EXISTS ${SKRIBANO_ZEICHNUNG})
-  # Every PNG size is rendered from the one drawing at build time, so the icons
-  # cannot drift from it.
-  set(SKRIBANO_ICONS)
-  foreach(GROESSE IN LISTS SKRIBANO_ICON_GROESSEN)
-    list(APPEND SKRIBANO_ICONS ${CMAKE_BINARY_DIR}/icons/${GROESSE}x${GROESSE}/apps/${SKRIBANO_ID}.png)
-  endforeach()
-  add_custom_command(OUTPUT ${SKRIBANO_ICONS}
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/render-icons.sh ${SKRIBANO_ZEICHNUNG}
-      ${CMAKE_BINARY_DIR}/icons ${SKRIBANO_ID} ${SKRIBANO_ICON_GROESSEN}
-    DEPENDS ${SKRIBANO_ZEICHNUNG} ${CMAKE_SOURCE_DIR}/scripts/render-icons.sh
-    COMMENT "Rendering the program's icons")
-  add_custom_target(skribano_icons ALL DEPENDS ${SKRIBANO_ICONS})
-  install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-  install(FILES ${SKRIBANO_ZEICHNUNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-    RENAME ${SKRIBANO_ID}.svg)
-else()
-  message(WARNING "resources/icons/skribano.svg fehlt: keine Icons installiert")
-endif()
+# Every PNG size is rendered from the one drawing at build time, so the icons
+# cannot drift from it.
+set(SKRIBANO_ICONS)
+foreach(GROESSE IN LISTS SKRIBANO_ICON_GROESSEN)
+  list(APPEND SKRIBANO_ICONS ${CMAKE_BINARY_DIR}/icons/${GROESSE}x${GROESSE}/apps/${SKRIBANO_ID}.png)
+endforeach()
+add_custom_command(OUTPUT ${SKRIBANO_ICONS}
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/render-icons.sh ${SKRIBANO_ZEICHNUNG}
+    ${CMAKE_BINARY_DIR}/icons ${SKRIBANO_ID} ${SKRIBANO_ICON_GROESSEN}
+  DEPENDS ${SKRIBANO_ZEICHNUNG} ${CMAKE_SOURCE_DIR}/scripts/render-icons.sh
+  COMMENT "Rendering the program's icons")
+add_custom_target(skribano_icons ALL DEPENDS ${SKRIBANO_ICONS})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${SKRIBANO_ZEICHNUNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${SKRIBANO_ID}.svg)
 
 # Manual page, licence and change history, compressed as Debian wants them.
 configure_file(packaging/skribano.1.in ${SKRIBANO_PAKETDATEIEN}/skribano.1 @ONLY)
