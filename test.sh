@@ -10,4 +10,4 @@ cd "$(dirname "$0")"
 
 source tests/sanitizer/umgebung.sh
 ./scripts/build.sh sanitizer
-(cd build-sanitizer && ctest --output-on-failure --timeout 600)
+(cd build-sanitizer && ctest --output-on-failure --timeout 600 -j2)
