@@ -46,8 +46,8 @@ TMeldForm::~TMeldForm() {
 
 void TMeldForm::Zeigen(const QString& s) {
     InfoLab->setText(QString(s).replace(QLatin1Char('|'), QLatin1Char('\n')));
-    Zentrieren();
     show();
+    Zentrieren();
     repaint();
     QCoreApplication::processEvents();
 }
@@ -57,7 +57,8 @@ void TMeldForm::Zentrieren() {
     const QWidget* Aktiv = QApplication::activeWindow();
     QScreen* Schirm = Aktiv ? Aktiv->screen() : QGuiApplication::primaryScreen();
     if (!Schirm) return;
-    QRect r(QPoint(), size());
+    // The whole window with its frame, as far as it is known once shown.
+    QRect r(QPoint(), frameGeometry().size());
     r.moveCenter(Schirm->geometry().center());
     move(r.topLeft());
 }
