@@ -3,6 +3,7 @@
 // screenshot at "Fertig", the save menu's keys, and the clipboard.
 
 #include "app/data.h"
+#include "controls/shadlab.h"
 #include "dateitest.h"
 #include "output/melde.h"
 #include "zeichenfixture.h"
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -179,7 +179,10 @@ TEST_F(AusgabeTest, MessageWindowLayout) {
     EXPECT_TRUE(Meld->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Meld->Panel1->geometry(), QRect(8, 8, 297, 81));
     EXPECT_EQ(Meld->InfoLab->geometry(), QRect(6, 6, 281, 65));
-    EXPECT_EQ(Meld->InfoLab->text(), "Ausdruck wird vorbereitet.\n\nBitte warten.");
+    EXPECT_EQ(Meld->InfoLab->text(), "Ausdruck wird vorbereitet.||Bitte warten.");
+    EXPECT_EQ(Meld->InfoLab->Shadow(), 0);
+    EXPECT_TRUE(Meld->InfoLab->Transparent());
+    EXPECT_EQ(Meld->InfoLab->alignment(), Qt::AlignCenter);
     const QRect Schirm = Meld->screen()->geometry();
     EXPECT_LE(std::abs(Meld->frameGeometry().center().x() - Schirm.center().x()), 1);
     EXPECT_LE(std::abs(Meld->frameGeometry().center().y() - Schirm.center().y()), 1);
