@@ -51,7 +51,9 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ErzeugeAktionen();
     ErzeugeWerkzeugButtons();
     BlattMenuErzeugen();
+    SpeichernMenuErzeugen();
     BefehleVerbinden();
+    AusgabeVerbinden();
     ToolBar1MouseMoveVerfolgen(this);
     FormCreate();
 }

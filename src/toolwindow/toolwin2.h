@@ -20,6 +20,7 @@
 
 class QAction;
 class QActionGroup;
+class QFileDialog;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -257,6 +258,40 @@ public:
     // The buttons of the extra colours, index 1 to 10.
     std::array<QToolButton*, AnzZusatzColMax + 1> ZusatzColBtn{};
 
+    // ---- Output: image files, screenshot folders, clipboard ----
+    // (toolwin2_speichern.cpp, toolwin2_zwischenablage.cpp)
+
+    // Fills AuswahlBmp with the selected area, or the whole picture when no
+    // area is selected.
+    void SetAuswahlBmp();
+    // The folders of the settings ScreenshotDir and EmailDir with their
+    // placeholders expanded.
+    QString GetScreenshotDir() const;
+    QString GetEmailDir() const;
+    // Stores the area (Auswahl true and an area selected) or the whole
+    // picture under a new time-stamped name in the screenshot folder, as PNG
+    // (Format 0) or JPEG (1). False, after an error box, when the folder
+    // cannot be created or the file cannot be written.
+    bool SaveScreenshot(bool Auswahl, int32_t Format);
+
+    void SaveBtnClick();
+    void Speichernunter1Click();
+    void AlsPNGScreenshotSpeichernClick();
+    void AlsJPGScreenshotSpeichernClick();
+    void ScreenshotOrdnerOeffnen1Click();
+    void ClipBtnClick();
+    void AusZwischenablageeinfuegen1Click();
+
+    // The save menu below SaveBtn; its keys work in both windows.
+    QMenu* SpeichernMenu = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* AlsPNGScreenshotSpeichern = nullptr;
+    QAction* AlsJPGScreenshotSpeichern = nullptr;
+    QAction* ScreenshotOrdnerOeffnen1 = nullptr;
+    // The save dialog "Bildschirminhalt speichern".
+    QFileDialog* SaveBMP = nullptr;
+    // ---- end of output ----
+
     // The key-down and key-up handling of the window; acts only in drawing mode.
     void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
     void FormKeyUp(int Key, TShiftState Shift);
@@ -299,9 +334,18 @@ private:
     bool HinweisZeigen(QObject* Objekt, QEvent* Event);
     void ErzeugePopupMenu1();
     // ---- end of tool, colour and width choice ----
+    void SpeichernMenuErzeugen();
+    void AusgabeVerbinden();
+    // F7 and F8: the screenshot with the message window, the overlay taking
+    // no input meanwhile.
+    void ScreenshotMitMeldung(int32_t Format);
 };
 
 extern TToolForm* ToolForm;
+
+// A file dialog filter written as "Text|Muster|Text|Muster..." (the form the
+// translation file uses) as the list the file dialog takes.
+QStringList DialogFilter(const QString& Filter);
 
 // The hint as a tooltip shows it: with the shortcut in the desktop's
 // language in brackets, e.g. "Zeichenstift (Alt+S)".
