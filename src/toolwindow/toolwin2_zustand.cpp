@@ -9,7 +9,6 @@
 #include "platform/bildschirm.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
@@ -83,6 +82,7 @@ void TToolForm::BildschirmEinfrieren() {
 
 void TToolForm::SetClientHoehe(int Hoehe) {
     setFixedSize(width(), Hoehe);
+    AufMonitorHalten();
 }
 
 void TToolForm::SetZustandBereit() {
@@ -92,8 +92,6 @@ void TToolForm::SetZustandBereit() {
 }
 
 void TToolForm::SetZustandZeichnen() {
-    ToolBar1Raster->activate();
-    ToolBar1->resize(ToolBar1->width(), ToolBar1->sizeHint().height());
     SetClientHoehe(ToolBar1->y() + InfoBtn->y() + InfoBtn->height() + 1);
     WinZustand = 1;
     UpdateStartFertigBtn();
