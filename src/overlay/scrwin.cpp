@@ -50,6 +50,8 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Memo1->hide();
     Memo1->installEventFilter(this);
     connect(Memo1, &QTextEdit::textChanged, this, &TScreenForm::Memo1Change);
+    // Created last, so that they lie above the picture and the text field.
+    BereichsPanelsErzeugen();
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
@@ -59,6 +61,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 }
 
 TScreenForm::~TScreenForm() {
+    if (FHandUeberall) QGuiApplication::restoreOverrideCursor();
     if (ScreenForm == this) ScreenForm = nullptr;
 }
 
@@ -70,6 +73,7 @@ void TScreenForm::resizeEvent(QResizeEvent* Event) {
 
 void TScreenForm::showEvent(QShowEvent* Event) {
     QWidget::showEvent(Event);
+    SetMauszeiger();
     Memo1->hide();
     Memo1->clear();
     Canvas().Font = Memo1->font();

@@ -8,6 +8,8 @@
 #include "overlay/dirtytiles.h"
 #include "overlay/image32.h"
 #include "overlay/img1.h"
+#include "overlay/infopanel.h"
+#include "overlay/mauszeiger.h"
 #include "overlay/shiftstate.h"
 #include "platform/tcolor.h"
 #include "toolwindow/toolwin2.h"
@@ -19,6 +21,15 @@
 // The tools dragged from a press to a release with a rubber band: line,
 // rectangle, arrow, double arrow, ellipse, filled rectangle, filled ellipse.
 bool IstFormModus(int32_t Modus);
+// The tools whose drag draws lines from the anchor: the shapes and the area.
+bool HatGummiband(int32_t Modus);
+
+// The area read-out: " (L,T) - (R-1,B-1)  B:w H:h".
+QString BereichText(const TRect& R);
+// The read-out while selecting: empty while the pointer is parked, the
+// pointer "(x,y)" without an anchor, else the corners and size of the
+// rectangle from anchor to pointer, both included.
+QString FadenkreuzText(int32_t Sx, int32_t Sy, int32_t Lx, int32_t Ly);
 
 class TScreenForm : public QWidget {
     Q_OBJECT
@@ -49,6 +60,32 @@ public:
     void HaekchenMarke();
     void KreuzMarke();
     void BereichFadenkreuz();
+
+    // Area selection. SetAuswahlBereich takes the area from anchor and
+    // pointer (no area without a drag); AuswahlBereichZeigen places and shows
+    // the edges and the read-out above the area, or hides them.
+    void SetAuswahlBereich();
+    void AuswahlBereichZeigen();
+    void SetFadenkreuzInfo();
+    // Moves the area by (dx, dy), keeping it whole on the picture. Does
+    // nothing while no area is set.
+    void SetAuswahlBereichOffset(int32_t dx, int32_t dy);
+    void BereichInfoPanMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BereichInfoPanMouseMove(TShiftState Shift, int X, int Y);
+
+    // Pointers: SetMauszeiger sets those of the picture and the zoom view
+    // for the current tool; SetZoomZeiger changes the zoom view's pointer
+    // unless MauszeigerMode 2 hides it.
+    void SetMauszeiger();
+    void SetZoomZeiger(TZeiger Zeiger);
+    // The hand of a drag in the zoom view, over the zoom view and, while
+    // the button is held, everywhere; the release takes it away again.
+    void ZiehzeigerZeigen();
+    void ZiehzeigerBeenden();
+
+    // The overlay's own keys, seen before those of its controls.
+    void FormKeyDown(int Key, TShiftState Shift);
+    void FormKeyUp(int Key, TShiftState Shift);
 
     // Canvas pen of strokes and outlines: colour Scol, mode Smode, width
     // Sdicke, solid; clear brush.
@@ -113,6 +150,11 @@ public:
     TBildAnzeige* Img1;
     TImage32* Img2;
     QTextEdit* Memo1;
+    // The edges of the selected area (X: left and right, Y: top and bottom)
+    // and the read-outs of the area and of the pointer while selecting.
+    TKantenPanel *BereichX1Pan, *BereichX2Pan, *BereichY1Pan, *BereichY2Pan;
+    TInfoPanel* BereichInfoPan;
+    TInfoPanel* FadenkreuzInfoPan;
 
     int32_t Sx = -1, Sy = -1;
     int32_t Lx = -1, Ly = -1;
@@ -126,6 +168,8 @@ protected:
     void showEvent(QShowEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
@@ -161,6 +205,8 @@ private:
     void FormUebernehmen(int32_t r);
     void ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void BereichZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void BereichsPanelsErzeugen();
 
     TMarke FMarke;
     TMarke BakMarke;
@@ -168,6 +214,7 @@ private:
     // button counts as up until it is really released.
     bool FLinksGesperrt = false;
     TDirtyTiles FBackupKacheln;
+    bool FHandUeberall = false;
 };
 
 extern TScreenForm* ScreenForm;

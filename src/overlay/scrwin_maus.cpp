@@ -46,6 +46,7 @@ void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (AndereTaste) Zeichenbewegung(Shift, Sx, Sy, X, Y);
     MausShift = Shift & TShiftState(ssLeft);
     if (!Shift.Has(ssLeft)) return;
+    if (ToolForm->Modus == mZoom && !Shift.Has(ssShift)) ZiehzeigerZeigen();
     UndoSchnappschuss();
     Canvas().MoveTo(X, Y);
     Zeichenbewegung(Shift, Sx, Sy, X, Y);
@@ -68,10 +69,11 @@ void TScreenForm::Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     Shift = Normalisiert(Shift);
     MausShift = Shift & TShiftState(ssLeft);
     const int32_t m = ToolForm->Modus;
-    if (IstFormModus(m) || m == mBereich) {
+    if (HatGummiband(m)) {
         if (Lx < 0 || Ly < 0) return;
         // The release without the left button commits the shape or area.
         Zeichenbewegung(Shift.Without(ssLeft), Sx, Sy, X, Y);
     }
+    if (m == mZoom && !Shift.Has(ssLeft)) ZiehzeigerBeenden();
     Lx = Ly = -1;
 }

@@ -22,15 +22,17 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
         TextZweig(Shift, xneu, yneu);
     } else if (Modus == mHaekchen || Modus == mKreuz) {
         ZeichenZweig(Shift, xneu, yneu);
+    } else if (Modus == mBereich) {
+        BereichZweig(Shift, xneu, yneu);
     }
     // Any other code leaves the picture alone.
     MarkeMerken();
 }
 
 void TScreenForm::Parken() {
-    // Without the left button the shape branch would commit the shape to
+    // Without the left button the shape and area branches would commit to
     // the parking position; a drag interrupted this way is dropped instead.
-    if (IstFormModus(ToolForm->Modus)) {
+    if (HatGummiband(ToolForm->Modus)) {
         ObjektVorschau();
         Lx = Ly = -1;
     }

@@ -87,6 +87,7 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
+    MauszeigerRegistrieren();
     Modus = mStift;
     VorZoomModus = mStift;
     LupeFak = 2;
@@ -128,6 +129,7 @@ void TToolForm::FormActivate() {
     SetImageListZusatzCol();
     SetToolWindowSize();
     SetButtonEinstellungen();
+    if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();
     Start = false;
@@ -161,6 +163,8 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
+    s->AuswahlBereichZeigen();
+    s->SetMauszeiger();
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.

@@ -4,6 +4,7 @@
 // of drawing mode; the overlay reads them from here.
 
 #include "app/codes.h"
+#include "overlay/shiftstate.h"
 #include "platform/canvas.h"
 #include "platform/tcolor.h"
 
@@ -236,8 +237,8 @@ public:
     std::array<QToolButton*, AnzZusatzColMax + 1> ZusatzColBtn{};
 
     // The key-down and key-up handling of the window; acts only in drawing mode.
-    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
-    void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
+    void FormKeyDown(int Key, TShiftState Shift);
+    void FormKeyUp(int Key, TShiftState Shift);
 
 protected:
     bool event(QEvent* Event) override;

@@ -11,6 +11,8 @@ void TToolForm::CheckPanels() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->OffenenTextUebernehmen();
+    s->FadenkreuzInfoPan->setVisible(Modus == mBereich);
+    s->BereichInfoPan->setVisible(Modus == mBereich && AuswahlbereichAktiv(BereichRect));
     s->Parken();
 }
 

@@ -1,33 +1,56 @@
 // The tool window's own keys. The popup menu's shortcuts are handled before
 // these by the actions themselves; what is left acts only in drawing mode.
+// Most rows are those of the overlay, which the two windows share.
 
 #include "app/codes.h"
 #include "overlay/scrwin.h"
+#include "overlay/tastenregeln.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
+namespace {
+
+// Redraws the zoom view at its last pointer position with the new shift
+// state.
+void ZoomNeuZeichnen(TShiftState Shift) {
+    TScreenForm* s = ScreenForm;
+    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
+}
+
+constexpr TTastenRegel WerkzeugfensterTasten[] = {
+    {0, TTastenMods::MitShift, mZoom, ZoomNeuZeichnen},
+};
+
+// The keyboard's modifiers and the mouse buttons held.
+TShiftState Umschaltzustand(const QKeyEvent* Event, bool Gedrueckt) {
+    return TastenShift(Event, Gedrueckt) |
+           ShiftStateFrom(Qt::NoModifier, QGuiApplication::mouseButtons());
+}
+
+} // namespace
+
 void TToolForm::keyPressEvent(QKeyEvent* Event) {
-    FormKeyDown(Event->key(), Event->modifiers());
+    FormKeyDown(Event->key(), Umschaltzustand(Event, true));
     QWidget::keyPressEvent(Event);
 }
 
 void TToolForm::keyReleaseEvent(QKeyEvent* Event) {
-    FormKeyUp(Event->key(), Event->modifiers());
+    FormKeyUp(Event->key(), Umschaltzustand(Event, false));
     QWidget::keyReleaseEvent(Event);
 }
 
-void TToolForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
-    Q_UNUSED(Shift);
+void TToolForm::FormKeyDown(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
-    // With F held, the colour picker of the zoom view also draws with the
-    // picked colour.
-    if (Key == Qt::Key_F && Modus == mZoom) ScreenForm->UmschaltFGedrueckt = true;
+    TastenregelnAnwenden(WerkzeugfensterTasten, Key, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Shift);
 }
 
-void TToolForm::FormKeyUp(int Key, Qt::KeyboardModifiers Shift) {
-    Q_UNUSED(Key);
-    Q_UNUSED(Shift);
+void TToolForm::FormKeyUp(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
-    ScreenForm->UmschaltFGedrueckt = false;
+    TScreenForm* s = ScreenForm;
+    if (Key == Qt::Key_Shift && Modus == mZoom) ZoomNeuZeichnen(Shift);
+    if (Modus == mZoom && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
+    s->UmschaltFGedrueckt = false;
 }

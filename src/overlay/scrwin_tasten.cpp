@@ -1,0 +1,51 @@
+// The overlay's own keys. The popup menu's shortcuts work here too; the rows
+// below add the Shift constraint, the area nudging and the keys of the zoom
+// view. The overlay sees every key before the text field does.
+
+#include "overlay/scrwin.h"
+#include "overlay/tastenregeln.h"
+#include "toolwindow/toolwin2.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+
+namespace {
+
+// Redoes the current step at the same point with the new shift state, so a
+// dragged shape snaps at once.
+void SchrittWiederholen(TShiftState Shift) {
+    TScreenForm* s = ScreenForm;
+    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
+}
+
+constexpr TTastenRegel OverlayTasten[] = {
+    {0, TTastenMods::MitShift, 0, SchrittWiederholen},
+};
+
+} // namespace
+
+void TScreenForm::FormKeyDown(int Key, TShiftState Shift) {
+    TastenregelnAnwenden(OverlayTasten, Key, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Shift);
+}
+
+void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
+    if (Key == Qt::Key_Shift) {
+        // A shape snapped by the Shift key returns to the real pointer.
+        const QPoint p = mapFromGlobal(QCursor::pos());
+        Zeichenbewegung(Shift | MausShift, Sx, Sy, p.x(), p.y());
+    }
+    if (ToolForm->Modus == mZoom && !Shift.Has(ssCtrl)) SetZoomZeiger(crDefault);
+    UmschaltFGedrueckt = false;
+}
+
+void TScreenForm::keyPressEvent(QKeyEvent* Event) {
+    // Keys of the open text field were seen on their way to it.
+    if (!Memo1->hasFocus()) FormKeyDown(Event->key(), TastenShift(Event, true));
+    QWidget::keyPressEvent(Event);
+}
+
+void TScreenForm::keyReleaseEvent(QKeyEvent* Event) {
+    if (!Memo1->hasFocus()) FormKeyUp(Event->key(), TastenShift(Event, false));
+    QWidget::keyReleaseEvent(Event);
+}
