@@ -121,6 +121,7 @@ void TToolForm::BefehleVerbinden() {
     Befehl(Rckgngig1, &TToolForm::RueckgaengigBtnClick);
     Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
     Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
+    Befehl(Info1, &TToolForm::InfoBtnClick);
 }
 
 void TToolForm::FormActivate() {
