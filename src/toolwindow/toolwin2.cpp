@@ -30,6 +30,10 @@ namespace {
 constexpr int EntwurfBreite = 52;
 constexpr int EntwurfStartHoehe = 27;
 
+// Milliseconds after the first show by which the one-time set-up runs even
+// without an activation.
+constexpr int ErsteEinrichtungSpaetestens = 500;
+
 QFont PixelSchrift(int Pixel) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(Pixel);
@@ -104,12 +108,14 @@ bool TToolForm::event(QEvent* Event) {
     // The one-time set-up must not wait for an activation: without a window
     // manager, or with one that does not activate new windows, none comes
     // until the first click, which would then also start drawing mode and
-    // let the automatic start end it again. So it runs once the window is
-    // shown, or at an activation that comes earlier.
+    // let the automatic start end it again. So it runs at the activation or,
+    // failing that, shortly after the window is first shown: by then a
+    // window manager has framed the window, so that the stored position
+    // places the frame, as it was stored.
     if (Event->type() == QEvent::WindowActivate)
         FormActivate();
     else if (Event->type() == QEvent::Show && Start)
-        QTimer::singleShot(0, this, &TToolForm::FormActivate);
+        QTimer::singleShot(ErsteEinrichtungSpaetestens, this, &TToolForm::FormActivate);
     return QWidget::event(Event);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/tcolor.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <QMenu>
 #include <QRect>
 #include <QStringList>
@@ -279,8 +280,15 @@ private:
     // Lets the pointer's moves over W and its children reach ToolBar1MouseMove.
     void ToolBar1MouseMoveVerfolgen(QWidget* W);
     bool eventFilter(QObject* Objekt, QEvent* Event) override;
+    // Shows a button's hint with the shortcut of its command; the hint
+    // itself stays as the translation sets it.
+    bool HinweisZeigen(QObject* Objekt, QEvent* Event);
     void ErzeugePopupMenu1();
     // ---- end of tool, colour and width choice ----
 };
 
 extern TToolForm* ToolForm;
+
+// The hint as a tooltip shows it: with the shortcut in the desktop's
+// language in brackets, e.g. "Zeichenstift (Alt+S)".
+QString HinweisMitTaste(const QString& Hint, const QKeySequence& Taste);

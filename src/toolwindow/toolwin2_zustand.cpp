@@ -55,6 +55,7 @@ void TToolForm::BildschirmEinfrieren() {
 
     // The tool window must not be in the picture: hide it and give the
     // window system time to show what lies beneath.
+    const QRect Platz = geometry();
     hide();
     DelayMs(50);
     QImage Bild = Quelle.Aufnahme(Nr);
@@ -77,6 +78,9 @@ void TToolForm::BildschirmEinfrieren() {
     // then keeps it above the full-screen overlay.
     winId();
     windowHandle()->setTransientParent(ScreenForm->windowHandle());
+    // A window manager that lets go of the hidden window may leave it where
+    // its frame was; it comes back where it was.
+    setGeometry(Platz);
     show();
 }
 

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
@@ -226,4 +227,60 @@ TEST_F(WerkzeugfensterTest, WachsendesFensterBleibtAufSeinemMonitor) {
     const QPoint Ort = Tool->pos();
     Tool->SetZustandBereit();
     EXPECT_EQ(Tool->pos(), Ort);
+}
+
+TEST_F(WerkzeugfensterTest, BlattMenueImBereitzustandUnterDemFenster) {
+    Tool->show();
+    // Away from the screen's right edge, where the menu would be pushed left.
+    Tool->move(100, 20);
+    ASSERT_EQ(Tool->WinZustand, 0);
+    Tool->BlattBtnClick();
+    EXPECT_EQ(Tool->BlattMenu->pos(), Tool->mapToGlobal(QPoint(0, Tool->height())));
+    Tool->BlattMenu->hide();
+    Tool->SetZustandZeichnen();
+    Tool->BlattBtnClick();
+    EXPECT_EQ(Tool->BlattMenu->pos(),
+              Tool->BlattBtn->mapToGlobal(QPoint(0, Tool->BlattBtn->height())));
+    Tool->BlattMenu->hide();
+}
+
+TEST_F(WerkzeugfensterTest, HinweisNenntDieTaste) {
+    EXPECT_EQ(HinweisMitTaste(QStringLiteral("Zeichenstift"), Tool->Stift1->shortcut()),
+              QStringLiteral("Zeichenstift (%1)")
+                  .arg(QKeySequence(Qt::ALT | Qt::Key_S).toString(QKeySequence::NativeText)));
+    EXPECT_EQ(HinweisMitTaste(QStringLiteral("Zusatzfarbe 1"), QKeySequence()),
+              QStringLiteral("Zusatzfarbe 1"));
+    // The hint of the button itself stays the plain text.
+    EXPECT_EQ(Knopf("StiftBtn")->toolTip(), QStringLiteral("Zeichenstift"));
+}
+
+namespace {
+
+double Leuchtdichte(QRgb c) {
+    const auto Kanal = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * Kanal(qRed(c)) + 0.7152 * Kanal(qGreen(c)) + 0.0722 * Kanal(qBlue(c));
+}
+
+double Kontrast(QRgb a, QRgb b) {
+    const double la = Leuchtdichte(a), lb = Leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+TEST_F(WerkzeugfensterTest, GedrueckterKnopfHebtSichDeutlichAb) {
+    Tool->show();
+    QToolButton* b = Knopf("LinieBtn");
+    const QRgb Grund = Tool->palette().color(QPalette::Window).rgb();
+    Tool->Linie1->trigger();
+    const QImage Gedrueckt = b->grab().toImage();
+    // The frame around the glyph, in the middle of the left edge.
+    EXPECT_GE(Kontrast(Gedrueckt.pixel(0, b->height() / 2), Grund), 3.0);
+    EXPECT_GE(Kontrast(Gedrueckt.pixel(1, b->height() / 2), Grund), 3.0);
+    Tool->Stift1->trigger();
+    const QImage Frei = b->grab().toImage();
+    EXPECT_LT(Kontrast(Frei.pixel(0, b->height() / 2), Grund), 1.5);
 }
