@@ -6,7 +6,7 @@
 #include "controls/numedit.h"
 #include "overlay/scrwin.h"
 #include "platform/farbwahl.h"
-#include "settings/dialogschrift.h"
+#include "settings/dialogart.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QCheckBox>
@@ -85,10 +85,7 @@ QString OrdnerHilfe() {
 
 TEinstellungenForm::TEinstellungenForm(QWidget* Parent) : QDialog(Parent) {
     EinstellungenForm = this;
-    setWindowTitle(QStringLiteral("Einstellungen"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFont(DialogSchrift());
-    setFixedSize(958, 433);
+    DialogArt(this, QStringLiteral("Einstellungen"), QSize(958, 433));
     LinkeSpalteErzeugen();
     GroesseErzeugen();
     OrdnerErzeugen();

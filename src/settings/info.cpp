@@ -4,7 +4,7 @@
 #include "controls/buttons2.h"
 #include "controls/shadlab.h"
 #include "platform/dokument.h"
-#include "settings/dialogschrift.h"
+#include "settings/dialogart.h"
 #include "settings/einstellungen.h"
 
 #include <QApplication>
@@ -104,10 +104,7 @@ TBitBtn2* Knopf(QWidget* Eltern, const QString& Text, int y) {
 
 TInfoBox::TInfoBox(QWidget* Parent) : QDialog(Parent) {
     InfoBox = this;
-    setWindowTitle(QStringLiteral("Info"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFont(DialogSchrift());
-    setFixedSize(624, 565);
+    DialogArt(this, QStringLiteral("Info"), QSize(624, 565));
 
     auto* Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -206,7 +203,7 @@ bool TInfoBox::eventFilter(QObject* Objekt, QEvent* Event) {
 
 void TInfoBox::FormCreate() {
     Image1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    TitelLabel->setText(QApplication::applicationDisplayName());
+    TitelLabel->setText(QApplication::applicationName());
     VersionLabel->setText(QStringLiteral("Version ") + VersionText);
     SofortEinstellungen = false;
 }
@@ -230,6 +227,7 @@ void TInfoBox::EinstellBtnClick() {
     if (!EinstellungenForm) return;
     EinstellungenForm->winId();
     EinstellungenForm->windowHandle()->setTransientParent(windowHandle());
+    DialogMitte(EinstellungenForm);
     if (EinstellungenForm->exec() == QDialog::Accepted) EinstellungenForm->Uebernehmen();
 }
 

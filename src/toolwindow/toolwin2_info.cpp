@@ -1,5 +1,6 @@
 // The way from the tool window to the info box and the settings dialog.
 
+#include "settings/dialogart.h"
 #include "settings/info.h"
 #include "toolwindow/toolwin2.h"
 
@@ -11,6 +12,7 @@ void TToolForm::InfoBtnClick() {
     // full-screen window would otherwise cover the box.
     InfoBox->winId();
     InfoBox->windowHandle()->setTransientParent(windowHandle());
+    DialogMitte(InfoBox);
     InfoBox->exec();
 }
 
