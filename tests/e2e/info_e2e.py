@@ -68,6 +68,14 @@ def f1_und_alt_f1(display):
         _warte_weg(app, "Info")
         pruefe(app.overlay() is not None, "Zeichenmodus bleibt")
 
+        # F1 on the overlay: the info box alone, as in the ready state.
+        s.taste(overlay, "F1")
+        info = _warte_auf(app, "Info")
+        time.sleep(0.5)
+        pruefe(not _fenster_namens(app, "Einstellungen"), "F1 beim Zeichnen: keine Einstellungen")
+        s.taste(info, "Escape")
+        _warte_weg(app, "Info")
+
         # Alt+F1 in the tool window while drawing does the same.
         s.taste(app.werkzeug, "alt+F1")
         einst = _warte_auf(app, "Einstellungen")
