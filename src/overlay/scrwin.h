@@ -3,7 +3,11 @@
 // picture and turns mouse input into drawing. Its code is split by concern:
 // scrwin.cpp (life of the window), scrwin_zeichnen.cpp (the drawing step),
 // scrwin_maus.cpp (mouse handlers and the undo snapshot), scrwin_marken.cpp
-// (tool marks) and one file per tool family.
+// (tool marks), one file per tool family, scrwin_lupe.cpp (the lens),
+// scrwin_zoom.cpp (the zoom view), scrwin_zoominfo.cpp (its read-out),
+// scrwin_mausrad.cpp (the wheel), scrwin_bereich.cpp (area selection),
+// scrwin_zeiger.cpp (pointers), scrwin_pipette.cpp (the colour picker) and
+// scrwin_tasten.cpp (the overlay's keys).
 
 #include "overlay/dirtytiles.h"
 #include "overlay/image32.h"
@@ -11,6 +15,7 @@
 #include "overlay/infopanel.h"
 #include "overlay/mauszeiger.h"
 #include "overlay/shiftstate.h"
+#include "overlay/zoominfopan.h"
 #include "platform/tcolor.h"
 #include "toolwindow/toolwin2.h"
 
@@ -82,9 +87,17 @@ public:
     // the button is held, everywhere; the release takes it away again.
     void ZiehzeigerZeigen();
     void ZiehzeigerBeenden();
+    // The zoom view's pointer at a drawing step: the picker with the Shift
+    // key, the hand while dragging, none while Ctrl shows the hairlines.
+    void ZoomSchrittZeiger(TShiftState Shift);
+    // Shift and a left press in the zoom view: the colour code under the
+    // pointer goes to the clipboard as text; with F held the colour also
+    // becomes the opaque drawing colour.
+    void FarbeAufnehmen();
 
-    // The overlay's own keys, seen before those of its controls.
-    void FormKeyDown(int Key, TShiftState Shift);
+    // The overlay's own keys, seen before those of its controls. Shift holds
+    // the keyboard's modifiers; Ziffernblock tells a key of the numeric keypad.
+    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
     void FormKeyUp(int Key, TShiftState Shift);
 
     // Canvas pen of strokes and outlines: colour Scol, mode Smode, width
@@ -144,11 +157,33 @@ public:
     // Shows the overlay borderless over exactly the monitor rectangle.
     void AufMonitorZeigen(const QRect& Monitor);
 
+    // Lens (14) and zoom view (15). Img2 shows a copy of the picture taken
+    // when the tool is chosen; its layer is the lens.
+    void Lupe();
+    // Sets the zoom view's offsets, clamped so that the enlarged picture
+    // covers the whole view.
+    void SetZoomOffset(float Ax, float Ay);
+    // The read-out panel: zoom factor, picture coordinates and colour under
+    // (Sx, Sy); keeps PipetteCol current.
+    void SetZoomInfo();
+    // Shows the hairlines around the enlarged pixel under (Sx, Sy), or hides them.
+    void ZoomFadenkreuz(bool zeigen);
+    // The picture pixel under overlay point (x, y) in the zoom view.
+    QPoint BildpunktUnter(int32_t x, int32_t y) const;
+    // The wheel zoom; Delta > 0 is a turn away from the user.
+    void MausradNachricht(int32_t Delta);
+    // The picture the lens and the zoom view show from now on.
+    void Img2BildUebernehmen();
+
     QImage& Bild() { return Img1->Bitmap(); }
+    // The size the area must fit in: the frozen picture's, or before the
+    // first Start the primary screen's.
+    QSize Bildgroesse() const;
     TCanvas& Canvas() { return Img1->Canvas(); }
 
     TBildAnzeige* Img1;
     TImage32* Img2;
+    TZoomInfoPan* ZoomInfoPan;
     QTextEdit* Memo1;
     // The edges of the selected area (X: left and right, Y: top and bottom)
     // and the read-outs of the area and of the pointer while selecting.
@@ -207,6 +242,8 @@ private:
     void TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void BereichZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void BereichsPanelsErzeugen();
+    void LupeZweig(int32_t xneu, int32_t yneu);
+    void ZoomZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
 
     TMarke FMarke;
     TMarke BakMarke;
@@ -215,6 +252,9 @@ private:
     bool FLinksGesperrt = false;
     TDirtyTiles FBackupKacheln;
     bool FHandUeberall = false;
+    // Hands the application's wheel events to MausradNachricht.
+    void MausradHakenSetzen();
+    QObject* FMausradHaken = nullptr;
 };
 
 extern TScreenForm* ScreenForm;

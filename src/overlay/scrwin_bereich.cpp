@@ -8,6 +8,9 @@
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
 
 constexpr TColor BereichInfoFarbe = 0x00EEEEEE;
@@ -35,6 +38,11 @@ QString FadenkreuzText(int32_t Sx, int32_t Sy, int32_t Lx, int32_t Ly) {
     const int32_t y1 = IMin(Sy, Ly), y2 = IMax(Sy, Ly);
     return Punkt(x1, y1) + QStringLiteral(" - ") + Punkt(x2, y2) + QStringLiteral("  ") +
            Groesse(x2 - x1 + 1, y2 - y1 + 1);
+}
+
+QSize TScreenForm::Bildgroesse() const {
+    const QImage& b = Img1->Bitmap();
+    return b.isNull() ? QGuiApplication::primaryScreen()->size() : b.size();
 }
 
 void TScreenForm::BereichsPanelsErzeugen() {
@@ -132,8 +140,9 @@ void TScreenForm::SetAuswahlBereichOffset(int32_t dx, int32_t dy) {
     const int32_t w = R.Right - R.Left, h = R.Bottom - R.Top;
     // The limits are those of the frozen picture, whatever the size of the
     // primary screen.
-    R.Left = LimitRange(R.Left + dx, 0, Bild().width() - w);
-    R.Top = LimitRange(R.Top + dy, 0, Bild().height() - h);
+    const QSize Bild = Bildgroesse();
+    R.Left = LimitRange(R.Left + dx, 0, Bild.width() - w);
+    R.Top = LimitRange(R.Top + dy, 0, Bild.height() - h);
     R.Right = R.Left + w;
     R.Bottom = R.Top + h;
     AuswahlBereichZeigen();

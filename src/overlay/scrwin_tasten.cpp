@@ -18,18 +18,35 @@ void SchrittWiederholen(TShiftState Shift) {
     s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
 }
 
+void FadenZeigen(TShiftState) {
+    ScreenForm->ZoomFadenkreuz(true);
+}
+
+// The picture's own key event in the zoom view, after the overlay's: any key
+// without Ctrl hides the hairlines.
+void Img2KeyDown(TShiftState Shift) {
+    ScreenForm->ZoomFadenkreuz(Shift.Has(ssCtrl));
+}
+
 constexpr TTastenRegel OverlayTasten[] = {
     {0, TTastenMods::MitShift, 0, SchrittWiederholen},
+    {0, TTastenMods::GenauStrg, mZoom, FadenZeigen},
+};
+
+constexpr TTastenRegel Img2Tasten[] = {
+    {0, TTastenMods::Beliebig, mZoom, Img2KeyDown},
 };
 
 } // namespace
 
-void TScreenForm::FormKeyDown(int Key, TShiftState Shift) {
-    TastenregelnAnwenden(OverlayTasten, Key, Shift);
-    TastenregelnAnwenden(GemeinsameTasten, Key, Shift);
+void TScreenForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
+    TastenregelnAnwenden(OverlayTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(Img2Tasten, Key, Ziffernblock, Shift);
 }
 
 void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
+    if (Key == Qt::Key_Control && ToolForm->Modus == mZoom) ZoomFadenkreuz(false);
     if (Key == Qt::Key_Shift) {
         // A shape snapped by the Shift key returns to the real pointer.
         const QPoint p = mapFromGlobal(QCursor::pos());
@@ -41,7 +58,8 @@ void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
 
 void TScreenForm::keyPressEvent(QKeyEvent* Event) {
     // Keys of the open text field were seen on their way to it.
-    if (!Memo1->hasFocus()) FormKeyDown(Event->key(), TastenShift(Event, true));
+    if (!Memo1->hasFocus())
+        FormKeyDown(Event->key(), TastenShift(Event, true), Ziffernblock(Event));
     QWidget::keyPressEvent(Event);
 }
 

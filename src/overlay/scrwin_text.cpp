@@ -112,7 +112,7 @@ bool TScreenForm::eventFilter(QObject* Watched, QEvent* Event) {
     // The overlay's own keys come first, as for every other key.
     if (Watched == Memo1 && Event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(Event);
-        FormKeyDown(k->key(), TastenShift(k, true));
+        FormKeyDown(k->key(), TastenShift(k, true), Ziffernblock(k));
     } else if (Watched == Memo1 && Event->type() == QEvent::KeyRelease) {
         const auto* k = static_cast<QKeyEvent*>(Event);
         FormKeyUp(k->key(), TastenShift(k, false));

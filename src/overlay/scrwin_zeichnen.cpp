@@ -24,6 +24,10 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
         ZeichenZweig(Shift, xneu, yneu);
     } else if (Modus == mBereich) {
         BereichZweig(Shift, xneu, yneu);
+    } else if (Modus == mLupe) {
+        LupeZweig(xneu, yneu);
+    } else if (Modus == mZoom) {
+        ZoomZweig(Shift, xneu, yneu);
     }
     // Any other code leaves the picture alone.
     MarkeMerken();

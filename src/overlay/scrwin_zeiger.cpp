@@ -39,3 +39,12 @@ void TScreenForm::ZiehzeigerBeenden() {
     if (FHandUeberall) QGuiApplication::restoreOverrideCursor();
     FHandUeberall = false;
 }
+
+void TScreenForm::ZoomSchrittZeiger(TShiftState Shift) {
+    if (Shift.Has(ssShift))
+        SetZoomZeiger(crPipette);
+    else if (Shift.Has(ssLeft))
+        SetZoomZeiger(crHand);
+    else
+        SetZoomZeiger(Shift.Has(ssCtrl) ? crNone : crDefault);
+}

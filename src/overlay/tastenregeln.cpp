@@ -11,9 +11,14 @@ void Nudge(int32_t dx, int32_t dy) {
     ScreenForm->SetAuswahlBereichOffset(dx, dy);
 }
 
-// With F held, the colour picker of the zoom view also draws with the
-// picked colour.
+constexpr int ZiffernblockPlus = Qt::Key_Plus | Qt::KeypadModifier;
+
+// The zoom steps beside the commands' own shortcuts; F held in the zoom view
+// makes the colour picker draw with the picked colour; the arrows nudge the
+// area.
 constexpr TTastenRegel Gemeinsam[] = {
+    {ZiffernblockPlus, TTastenMods::GenauStrg, 0, [](TShiftState) { ToolForm->ZoomInBtnClick(); }},
+    {Qt::Key_Minus, TTastenMods::GenauStrg, 0, [](TShiftState) { ToolForm->ZoomOutBtnClick(); }},
     {Qt::Key_F, TTastenMods::Beliebig, mZoom,
      [](TShiftState) { ScreenForm->UmschaltFGedrueckt = true; }},
     {Qt::Key_Left, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(-1, 0); }},
@@ -27,8 +32,11 @@ constexpr TTastenRegel Gemeinsam[] = {
 
 const std::span<const TTastenRegel> GemeinsameTasten(Gemeinsam);
 
-bool Passt(const TTastenRegel& Regel, int Taste, TShiftState Shift, int32_t Modus) {
-    if (Regel.Taste != 0 && Regel.Taste != Taste) return false;
+bool Passt(const TTastenRegel& Regel, int Taste, bool Ziffernblock, TShiftState Shift,
+           int32_t Modus) {
+    const int Ohne = Regel.Taste & ~Qt::KeypadModifier;
+    if (Regel.Taste != 0 && Ohne != Taste) return false;
+    if ((Regel.Taste & Qt::KeypadModifier) != 0 && !Ziffernblock) return false;
     if (Regel.Modus != 0 && Regel.Modus != Modus) return false;
     switch (Regel.Mods) {
     case TTastenMods::Beliebig:
@@ -43,17 +51,17 @@ bool Passt(const TTastenRegel& Regel, int Taste, TShiftState Shift, int32_t Modu
     return false;
 }
 
-void TastenregelnAnwenden(std::span<const TTastenRegel> Regeln, int Taste, TShiftState Shift) {
+void TastenregelnAnwenden(std::span<const TTastenRegel> Regeln, int Taste, bool Ziffernblock,
+                          TShiftState Shift) {
     // A row may change the tool; each row sees the tool of its moment.
     for (const TTastenRegel& r : Regeln)
-        if (Passt(r, Taste, Shift, ToolForm->Modus)) r.Aktion(Shift);
+        if (Passt(r, Taste, Ziffernblock, Shift, ToolForm->Modus)) r.Aktion(Shift);
 }
 
 TShiftState TastenShift(const QKeyEvent* Event, bool Gedrueckt) {
-    TShiftState s = ShiftStateFrom(Event->modifiers(), Qt::NoButton);
-    uint8_t Eigen = 0;
-    if (Event->key() == Qt::Key_Shift) Eigen = ssShift;
-    if (Event->key() == Qt::Key_Control) Eigen = ssCtrl;
-    if (Event->key() == Qt::Key_Alt) Eigen = ssAlt;
-    return Gedrueckt ? s | TShiftState(Eigen) : s.Without(Eigen);
+    return TastenShiftState(Event->key(), Event->modifiers(), Gedrueckt);
+}
+
+bool Ziffernblock(const QKeyEvent* Event) {
+    return Event->modifiers().testFlag(Qt::KeypadModifier);
 }

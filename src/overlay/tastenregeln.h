@@ -18,18 +18,23 @@ enum class TTastenMods {
 };
 
 struct TTastenRegel {
-    int Taste; // Qt key code; 0 for every key
+    // Qt key code, with Qt::KeypadModifier added for the key of the numeric
+    // keypad only; 0 for every key.
+    int Taste;
     TTastenMods Mods;
     int32_t Modus; // the tool the row needs; 0 for every tool
     void (*Aktion)(TShiftState Shift);
 };
 
-bool Passt(const TTastenRegel& Regel, int Taste, TShiftState Shift, int32_t Modus);
-void TastenregelnAnwenden(std::span<const TTastenRegel> Regeln, int Taste, TShiftState Shift);
+bool Passt(const TTastenRegel& Regel, int Taste, bool Ziffernblock, TShiftState Shift,
+           int32_t Modus);
+void TastenregelnAnwenden(std::span<const TTastenRegel> Regeln, int Taste, bool Ziffernblock,
+                          TShiftState Shift);
 
 // The rows both windows share, after each window's own first rows.
 extern const std::span<const TTastenRegel> GemeinsameTasten;
 
-// The keyboard's shift state of a key event; a modifier key counts as held
-// while it goes down and as released when it comes up.
+// The keyboard's shift state of a key event (see TastenShiftState), and
+// whether the key is one of the numeric keypad.
 TShiftState TastenShift(const QKeyEvent* Event, bool Gedrueckt);
+bool Ziffernblock(const QKeyEvent* Event);

@@ -3,6 +3,7 @@
 #include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 
@@ -120,7 +121,7 @@ bool TToolForm::event(QEvent* Event) {
 }
 
 void TToolForm::BefehleVerbinden() {
-    const auto Befehl = [this](QAction* a, void (TToolForm::*Handler)()) {
+    const auto Befehl = [this](QAction* a, auto Handler) {
         connect(a, &QAction::triggered, this, Handler);
         a->setEnabled(true);
     };
@@ -128,6 +129,15 @@ void TToolForm::BefehleVerbinden() {
     Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
     Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
     Befehl(Info1, &TToolForm::InfoBtnClick);
+    Befehl(Auswahlbereich1, [] {
+        if (AuswahlForm) AuswahlForm->Zeigen();
+    });
+    Befehl(Hineinzoomen1, &TToolForm::ZoomInBtnClick);
+    Befehl(Herauszoomen1, &TToolForm::ZoomOutBtnClick);
+    // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
+    // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
+    Hineinzoomen1->setShortcuts(
+        {Hineinzoomen1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
 }
 
 void TToolForm::FormActivate() {
@@ -173,6 +183,8 @@ void TToolForm::SetWerkzeug() {
     s->AuswahlBereichZeigen();
     s->SetMauszeiger();
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
+    // The read-out of the zoom view goes with it.
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.
     if (s->Bild().isNull()) return;

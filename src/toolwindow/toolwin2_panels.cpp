@@ -2,6 +2,7 @@
 // line with the tool: an open text is written, and the tool mark leaves the
 // picture, so that nothing of it can end up in an output.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -23,6 +24,7 @@ void TToolForm::CheckPanels() {
     s->OffenenTextUebernehmen();
     s->FadenkreuzInfoPan->setVisible(Modus == mBereich);
     s->BereichInfoPan->setVisible(Modus == mBereich && AuswahlbereichAktiv(BereichRect));
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->Parken();
 }
 

@@ -19,8 +19,13 @@ void ZoomNeuZeichnen(TShiftState Shift) {
     s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
 }
 
+void FadenZeigen(TShiftState) {
+    ScreenForm->ZoomFadenkreuz(true);
+}
+
 constexpr TTastenRegel WerkzeugfensterTasten[] = {
     {0, TTastenMods::MitShift, mZoom, ZoomNeuZeichnen},
+    {0, TTastenMods::GenauStrg, mZoom, FadenZeigen},
 };
 
 // The keyboard's modifiers and the mouse buttons held.
@@ -32,7 +37,7 @@ TShiftState Umschaltzustand(const QKeyEvent* Event, bool Gedrueckt) {
 } // namespace
 
 void TToolForm::keyPressEvent(QKeyEvent* Event) {
-    FormKeyDown(Event->key(), Umschaltzustand(Event, true));
+    FormKeyDown(Event->key(), Umschaltzustand(Event, true), Ziffernblock(Event));
     QWidget::keyPressEvent(Event);
 }
 
@@ -41,15 +46,16 @@ void TToolForm::keyReleaseEvent(QKeyEvent* Event) {
     QWidget::keyReleaseEvent(Event);
 }
 
-void TToolForm::FormKeyDown(int Key, TShiftState Shift) {
+void TToolForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
     if (WinZustand != 1 || !ScreenForm) return;
-    TastenregelnAnwenden(WerkzeugfensterTasten, Key, Shift);
-    TastenregelnAnwenden(GemeinsameTasten, Key, Shift);
+    TastenregelnAnwenden(WerkzeugfensterTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Ziffernblock, Shift);
 }
 
 void TToolForm::FormKeyUp(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
     TScreenForm* s = ScreenForm;
+    if (Key == Qt::Key_Control && Modus == mZoom) s->ZoomFadenkreuz(false);
     if (Key == Qt::Key_Shift && Modus == mZoom) ZoomNeuZeichnen(Shift);
     if (Modus == mZoom && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
     s->UmschaltFGedrueckt = false;

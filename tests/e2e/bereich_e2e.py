@@ -120,3 +120,46 @@ def fadenkreuz_und_kanten(display):
         warte_bis(lambda: all(_ist_kante(s.bildschirm().pixel(342, y)) for y in range(259, 300)),
                   text="Bereich zwei nach rechts, eins nach oben")
         pruefe(app.p.poll() is None, "Programm läuft weiter")
+
+
+def dialog_f2(display):
+    """F2 opens the area dialog over the overlay; Links 5000 and Breite 300
+    on a 1920-pixel-wide screen give an area one pixel wide at the right
+    edge."""
+    breite, hoehe = 1920, 1080
+    with Sitzung(display, breite, hoehe) as s:
+        s.zeige_hintergrund(_foto(breite, hoehe))
+        app = Skribano(s).starten()
+        app.start_fertig_klicken()
+        oid, _ = app.warte_auf_overlay((0, 0, breite, hoehe))
+        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
+                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        s.taste(oid, "alt+b")
+        s.ziehen([(100, 100), (150, 120), (200, 150)])
+        s.zeiger_nach(600, 600)
+        warte_bis(lambda: all(_ist_kante(s.bildschirm().pixel(200, y)) for y in range(100, 151)),
+                  text="Bereich (100, 100) bis (200, 150)")
+        s.taste(oid, "F2")
+
+        def dialog():
+            for i, g in app._fenster().items():
+                if s.befehl("xdotool", "getwindowname", i).startswith("Auswahlbereich"):
+                    return i
+            return None
+        did = warte_bis(dialog, text="Dialog Auswahlbereich erscheint")
+        warte_bis(lambda: s.befehl("xdotool", "getactivewindow").strip() == did,
+                  text="Dialog ist aktiv")
+        s.xdotool("key", "--clearmodifiers", "alt+l")
+        s.xdotool("type", "5000")
+        s.xdotool("key", "--clearmodifiers", "alt+b")
+        s.xdotool("type", "300")
+        s.xdotool("key", "Return")
+        warte_bis(lambda: dialog() is None, text="Dialog schließt")
+
+        def am_rand():
+            bild = s.bildschirm()
+            return (all(_ist_kante(bild.pixel(1919, y)) for y in range(100, 151))
+                    and not _ist_kante(bild.pixel(1918, 125))
+                    and not _ist_kante(bild.pixel(200, 125)))
+        warte_bis(am_rand, text="Bereich von x 1919 bis 1919 (R 1920)")
+        pruefe(app.p.poll() is None, "Programm läuft weiter")

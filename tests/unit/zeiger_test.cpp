@@ -5,6 +5,7 @@
 #include "overlay/tastenregeln.h"
 #include "zeichenfixture.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 
 namespace {
@@ -129,16 +130,58 @@ TEST_F(ZeigerTest, FWirdNurInDerZoomansichtGemerktUndBeimLoslassenVergessen) {
 TEST(Tastenregeln, ModifikatorenUndWerkzeug) {
     auto Nichts = [](TShiftState) {};
     const TTastenRegel Strg{Qt::Key_E, TTastenMods::GenauStrg, 0, Nichts};
-    EXPECT_TRUE(Passt(Strg, Qt::Key_E, ssCtrl, 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_E, TShiftState(ssCtrl) | TShiftState(ssShift), 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_E, TShiftState(ssCtrl) | TShiftState(ssLeft), 4));
-    EXPECT_FALSE(Passt(Strg, Qt::Key_O, ssCtrl, 4));
+    EXPECT_TRUE(Passt(Strg, Qt::Key_E, false, ssCtrl, 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_E, false, TShiftState(ssCtrl) | TShiftState(ssShift), 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_E, false, TShiftState(ssCtrl) | TShiftState(ssLeft), 4));
+    EXPECT_FALSE(Passt(Strg, Qt::Key_O, false, ssCtrl, 4));
     const TTastenRegel Jede{0, TTastenMods::MitShift, 15, Nichts};
-    EXPECT_TRUE(Passt(Jede, Qt::Key_Shift, ssShift, 15));
-    EXPECT_TRUE(Passt(Jede, Qt::Key_A, TShiftState(ssShift) | TShiftState(ssAlt), 15));
-    EXPECT_FALSE(Passt(Jede, Qt::Key_A, ssShift, 14));
-    EXPECT_FALSE(Passt(Jede, Qt::Key_A, ssAlt, 15));
+    EXPECT_TRUE(Passt(Jede, Qt::Key_Shift, false, ssShift, 15));
+    EXPECT_TRUE(Passt(Jede, Qt::Key_A, false, TShiftState(ssShift) | TShiftState(ssAlt), 15));
+    EXPECT_FALSE(Passt(Jede, Qt::Key_A, false, ssShift, 14));
+    EXPECT_FALSE(Passt(Jede, Qt::Key_A, false, ssAlt, 15));
     const TTastenRegel Alt{Qt::Key_F1, TTastenMods::MitAlt, 0, Nichts};
-    EXPECT_TRUE(Passt(Alt, Qt::Key_F1, TShiftState(ssAlt) | TShiftState(ssCtrl), 1));
-    EXPECT_FALSE(Passt(Alt, Qt::Key_F1, TShiftState(), 1));
+    EXPECT_TRUE(Passt(Alt, Qt::Key_F1, false, TShiftState(ssAlt) | TShiftState(ssCtrl), 1));
+    EXPECT_FALSE(Passt(Alt, Qt::Key_F1, false, TShiftState(), 1));
+    // A row for the keypad's key only, and one for both minus keys.
+    const TTastenRegel Plus{Qt::Key_Plus | Qt::KeypadModifier, TTastenMods::GenauStrg, 0, Nichts};
+    EXPECT_TRUE(Passt(Plus, Qt::Key_Plus, true, ssCtrl, 1));
+    EXPECT_FALSE(Passt(Plus, Qt::Key_Plus, false, ssCtrl, 1));
+    const TTastenRegel Minus{Qt::Key_Minus, TTastenMods::GenauStrg, 0, Nichts};
+    EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, true, ssCtrl, 1));
+    EXPECT_TRUE(Passt(Minus, Qt::Key_Minus, false, ssCtrl, 1));
+}
+
+TEST_F(ZeigerTest, PipetteLegtDenFarbcodeInDieZwischenablage) {
+    MauszeigerMode = 1;
+    Hintergrund(Einfarbig(qRgb(255, 128, 0)));
+    Farbe(0x000000FF, pmMask);
+    FarbMode = 1;
+    Tool->ZoomInit(160.0f, 120.0f);
+    ASSERT_EQ(Tool->Modus, mZoom);
+    QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+    Ziehen(100, 50, ssShift);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crPipette)));
+    Druecken(100, 50, TShiftState(ssLeft) | TShiftState(ssShift));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#FF8000");
+    EXPECT_EQ(Tool->Scol, 0x000000FFu);
+    EXPECT_EQ(Tool->Smode, pmMask);
+    EXPECT_EQ(FarbMode, 1);
+    Loslassen(100, 50, ssShift);
+    // With F held the colour becomes the opaque drawing colour.
+    Screen->FormKeyDown(Qt::Key_F, TShiftState());
+    Screen->FormKeyDown(Qt::Key_Shift, ssShift);
+    Druecken(100, 50, TShiftState(ssLeft) | TShiftState(ssShift));
+    EXPECT_EQ(Tool->Scol, 0x000080FFu);
+    EXPECT_EQ(Tool->Smode, pmCopy);
+    EXPECT_EQ(FarbMode, fmGepickt);
+    // The drag in the zoom view without Shift shows the hand.
+    Loslassen(100, 50);
+    Druecken(100, 50);
+    Ziehen(110, 50, ssLeft);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crHand)));
+    Loslassen(110, 50);
+    Ziehen(110, 50, ssCtrl);
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crNone)));
+    Ziehen(110, 50, TShiftState());
+    EXPECT_TRUE(Gleich(Img2Zeiger(), Mauszeiger(crDefault)));
 }
