@@ -20,7 +20,6 @@
 
 class QAction;
 class QActionGroup;
-class QGridLayout;
 class QMenu;
 class QPushButton;
 class QTimer;

@@ -128,12 +128,7 @@ void TToolForm::AufMonitorHalten() {
     const QScreen* s = screen();
     if (!s) return;
     const QRect M = s->availableGeometry();
-    // Qt may leave out the window manager's border on the right and at the
-    // bottom; those are taken as wide as the border on the left.
-    const QRect K = geometry();
-    QRect F = frameGeometry();
-    const int Rand = IMax(K.x() - F.x(), IMax(F.right() - K.right(), F.bottom() - K.bottom()));
-    F.setBottomRight(QPoint(K.right() + Rand, K.bottom() + Rand));
+    const QRect F = frameGeometry();
     const int x = F.right() > M.right() ? IMax(M.left(), M.right() + 1 - F.width()) : F.x();
     const int y = F.bottom() > M.bottom() ? IMax(M.top(), M.bottom() + 1 - F.height()) : F.y();
     if (x != F.x() || y != F.y()) move(x, y);

@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextStream>

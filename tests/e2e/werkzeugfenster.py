@@ -131,4 +131,5 @@ def titel_und_ende(display):
         beginn = time.monotonic()
         pruefe(app.p.wait(timeout=20) == 0, "Programm endet ohne Fehler:\n" + app.ausgabe())
         dauer = time.monotonic() - beginn
+        print("Programm endet %.3f s nach Alt+F4" % dauer)
         pruefe(dauer < 1.0, "Programm endet nach %.2f s" % dauer)
