@@ -138,6 +138,15 @@ int32_t RealSign(double X) {
     return -1;
 }
 
+QString Trim(const QString& Text) {
+    qsizetype Anfang = 0, Ende = Text.size();
+    while (Anfang < Ende && Text[Anfang].unicode() <= 0x20)
+        ++Anfang;
+    while (Ende > Anfang && Text[Ende - 1].unicode() <= 0x20)
+        --Ende;
+    return Text.mid(Anfang, Ende - Anfang);
+}
+
 int32_t LimitRange(int32_t Value, int32_t Lo, int32_t Hi) {
     if (Value < Lo) Value = Lo;
     if (Value > Hi) Value = Hi;

@@ -10,6 +10,10 @@ QString ReplaceChar(const QString& Text, QChar OldChar, QChar NewChar);
 QString ReplaceText(const QString& Text, const QString& OldText, const QString& NewText);
 QString DeleteAll(const QString& Text, const QString& Part);
 
+// Text without the characters up to U+0020 (blanks and control characters)
+// at both ends; other white space, such as U+00A0, stays.
+QString Trim(const QString& Text);
+
 // Fixed-point text with exactly Decimals digits after a "." (halves away
 // from zero), padded on the left with blanks to at least Width characters.
 QString FloatToStrWD(long double Value, int32_t Width, int32_t Decimals);

@@ -25,6 +25,7 @@ constexpr TTastenRegel Gemeinsam[] = {
     {Qt::Key_Up, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(0, -1); }},
     {Qt::Key_Right, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(1, 0); }},
     {Qt::Key_Down, TTastenMods::Beliebig, mBereich, [](TShiftState) { Nudge(0, 1); }},
+    {Qt::Key_F1, TTastenMods::MitAlt, 0, [](TShiftState) { ToolForm->InfoSofortEinstellungen(); }},
 };
 
 } // namespace

@@ -132,6 +132,7 @@ void TToolForm::BefehleVerbinden() {
     Befehl(Rckgngig1, &TToolForm::RueckgaengigBtnClick);
     Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
     Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
+    Befehl(Info1, &TToolForm::InfoBtnClick);
     Befehl(Auswahlbereich1, [] {
         if (AuswahlForm) AuswahlForm->Zeigen();
     });

@@ -124,6 +124,12 @@ public:
 
     // Undo and "Alles löschen" (toolwin2_undo.cpp).
     void RueckgaengigBtnClick();
+
+    // The info box, modal (toolwin2_info.cpp): InfoBtnClick by button, menu
+    // and F1; InfoSofortEinstellungen by Alt+F1 in drawing mode, which opens
+    // the settings dialog in the info box at once.
+    void InfoBtnClick();
+    void InfoSofortEinstellungen();
     void ClearBtnClick();
 
     // The sheet menu and the sheets (toolwin2_blatt.cpp). The generators

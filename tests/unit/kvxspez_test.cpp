@@ -114,3 +114,14 @@ TEST(Warten, WaitUntilTickInThePastReturnsAtOnce) {
     WaitUntilTick(t0 - 1000);
     EXPECT_LT(GetTickCount() - t0, 500u);
 }
+
+TEST(TextHelfer, TrimRemovesEverythingUpToBlankAtBothEndsOnly) {
+    EXPECT_EQ(Trim(QString()), QString());
+    EXPECT_EQ(Trim(QStringLiteral(" \t\r\n\x01\x1F ")), QString());
+    EXPECT_EQ(Trim(QStringLiteral("\x02 a \x1F b\t\n")), QStringLiteral("a \x1F b"));
+    // Other white space is no blank here, unlike QString::trimmed.
+    const QString Nbsp = QStringLiteral("\u00A0x\u2003");
+    EXPECT_EQ(Trim(Nbsp), Nbsp);
+    EXPECT_NE(Trim(Nbsp), Nbsp.trimmed());
+    EXPECT_EQ(Trim(QStringLiteral("\x7F!")), QStringLiteral("\x7F!"));
+}
