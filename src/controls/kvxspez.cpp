@@ -90,14 +90,30 @@ void SwapMem(void* A, void* B, uint16_t Count) {
     std::memcpy(B, Scratch, Count);
 }
 
-int32_t StrToIntRound(const QString& Text) {
+namespace {
+
+// The rounded value of Text as a real number, 0 when it is not a number.
+double StrToRealRound(const QString& Text) {
     static const QRegularExpression Number(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     const QString s = DeleteAll(Text, QStringLiteral(" "));
     if (!Number.match(s).hasMatch()) return 0;
-    const double v = std::nearbyint(s.toDouble());
+    return std::nearbyint(s.toDouble());
+}
+
+} // namespace
+
+int32_t StrToIntRound(const QString& Text) {
+    const double v = StrToRealRound(Text);
     if (!(v >= -2147483648.0 && v <= 2147483647.0))
         throw std::range_error("StrToIntRound: value outside the 32-bit range");
+    return static_cast<int32_t>(v);
+}
+
+int32_t StrToIntRoundNoThrow(const QString& Text, int32_t Below, int32_t Above) {
+    const double v = StrToRealRound(Text);
+    if (v < -2147483648.0) return Below;
+    if (v > 2147483647.0) return Above;
     return static_cast<int32_t>(v);
 }
 

@@ -21,6 +21,12 @@ void SwapMem(void* A, void* B, uint16_t Count);
 // text gives 0; a result outside the 32-bit range throws std::range_error.
 int32_t StrToIntRound(const QString& Text);
 
+// The same reading for the user interface, where no exception may leave an
+// event handler: a value below the 32-bit range gives Below, one above it
+// gives Above.
+int32_t StrToIntRoundNoThrow(const QString& Text, int32_t Below = INT32_MIN,
+                             int32_t Above = INT32_MAX);
+
 inline int32_t IMin(int32_t A, int32_t B) {
     return A < B ? A : B;
 }
