@@ -45,7 +45,9 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ErzeugeAktionen();
     ErzeugeWerkzeugButtons(ToolBar1Raster);
     BlattMenuErzeugen();
+    SpeichernMenuErzeugen();
     BefehleVerbinden();
+    AusgabeVerbinden();
     ToolBar1MouseMoveVerfolgen(this);
     FormCreate();
 }

@@ -16,6 +16,7 @@
 
 class QAction;
 class QActionGroup;
+class QFileDialog;
 class QGridLayout;
 class QMenu;
 class QPushButton;
@@ -205,6 +206,40 @@ public:
             *Drucken1 = nullptr, *Speichern1 = nullptr, *AlsEMailversenden1 = nullptr,
             *IndieZwischenablage1 = nullptr, *AusZwischenablage1 = nullptr, *Info1 = nullptr;
 
+    // ---- Output: image files, screenshot folders, clipboard ----
+    // (toolwin2_speichern.cpp, toolwin2_zwischenablage.cpp)
+
+    // Fills AuswahlBmp with the selected area, or the whole picture when no
+    // area is selected.
+    void SetAuswahlBmp();
+    // The folders of the settings ScreenshotDir and EmailDir with their
+    // placeholders expanded.
+    QString GetScreenshotDir() const;
+    QString GetEmailDir() const;
+    // Stores the area (Auswahl true and an area selected) or the whole
+    // picture under a new time-stamped name in the screenshot folder, as PNG
+    // (Format 0) or JPEG (1). False, after an error box, when the folder
+    // cannot be created or the file cannot be written.
+    bool SaveScreenshot(bool Auswahl, int32_t Format);
+
+    void SaveBtnClick();
+    void Speichernunter1Click();
+    void AlsPNGScreenshotSpeichernClick();
+    void AlsJPGScreenshotSpeichernClick();
+    void ScreenshotOrdnerOeffnen1Click();
+    void ClipBtnClick();
+    void AusZwischenablageeinfuegen1Click();
+
+    // The save menu below SaveBtn; its keys work in both windows.
+    QMenu* SpeichernMenu = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* AlsPNGScreenshotSpeichern = nullptr;
+    QAction* AlsJPGScreenshotSpeichern = nullptr;
+    QAction* ScreenshotOrdnerOeffnen1 = nullptr;
+    // The save dialog "Bildschirminhalt speichern".
+    QFileDialog* SaveBMP = nullptr;
+    // ---- end of output ----
+
     // The key-down and key-up handling of the window; acts only in drawing mode.
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
     void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
@@ -234,6 +269,15 @@ private:
     bool eventFilter(QObject* Objekt, QEvent* Event) override;
     void ErzeugePopupMenu1();
     // ---- end of tool, colour and width choice ----
+    void SpeichernMenuErzeugen();
+    void AusgabeVerbinden();
+    // F7 and F8: the screenshot with the message window, the overlay taking
+    // no input meanwhile.
+    void ScreenshotMitMeldung(int32_t Format);
 };
 
 extern TToolForm* ToolForm;
+
+// A file dialog filter written as "Text|Muster|Text|Muster..." (the form the
+// translation file uses) as the list the file dialog takes.
+QStringList DialogFilter(const QString& Filter);

@@ -111,6 +111,8 @@ void TToolForm::PopupMenu1Anbinden(QWidget* W) {
     W->addActions(WerkzeugGruppe->actions());
     for (const TBefehlEintrag& e : BefehlTabelle)
         W->addAction(this->*e.Aktion);
+    // The save menu's keys belong to the key handling of both windows.
+    if (SpeichernMenu) W->addActions(SpeichernMenu->actions());
     W->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(W, &QWidget::customContextMenuRequested, PopupMenu1,
             [W, M = PopupMenu1](const QPoint& P) { M->popup(W->mapToGlobal(P)); });

@@ -5,6 +5,7 @@
 
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "output/bilddatei.h"
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 
@@ -28,6 +29,12 @@ void TToolForm::StartFertigBtnClick() {
         SetZustandZeichnen();
         break;
     case 1:
+        if (AutoScreenshot) {
+            // The tool mark is no part of the picture to keep.
+            PopupMenu1Popup();
+            // Nothing stored: drawing mode stays, the drawing is not lost.
+            if (!SaveScreenshot(false, BildPng)) return;
+        }
         if (AutoClose) {
             close();
             break;

@@ -1,0 +1,196 @@
+// Taking the picture out as an image file: the output bitmap, the save
+// dialog, the screenshots into the screenshot folder with the message
+// window, and opening that folder.
+
+#include "app/data.h"
+#include "output/bilddatei.h"
+#include "output/melde.h"
+#include "output/ordner.h"
+#include "overlay/scrwin.h"
+#include "platform/dokumente.h"
+#include "platform/meldung.h"
+#include "platform/oeffnen.h"
+#include "toolwindow/toolwin2.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace {
+
+const QString SaveBMPTitel = QStringLiteral("Bildschirminhalt speichern");
+const QString SaveBMPFilter = QStringLiteral(
+    "PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*");
+const QString OrdnerKorrigieren =
+    QStringLiteral("\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
+
+// Every combination of Shift, Ctrl and Alt with Taste: F7 and F8 act with
+// any modifiers held.
+QList<QKeySequence> MitJedemUmschalter(Qt::Key Taste) {
+    QList<QKeySequence> Folgen;
+    for (int i = 0; i < 8; ++i) {
+        Qt::KeyboardModifiers m;
+        if (i & 1) m |= Qt::ShiftModifier;
+        if (i & 2) m |= Qt::ControlModifier;
+        if (i & 4) m |= Qt::AltModifier;
+        Folgen << QKeySequence(QKeyCombination(m, Taste));
+    }
+    return Folgen;
+}
+
+void MeldFormVerbergen() {
+    if (MeldForm) MeldForm->hide();
+}
+
+} // namespace
+
+// "Beschreibung|Muster|..." pairs as the dialog takes them: "Beschreibung
+// (Muster)" each, the pattern added only where the text lacks it.
+QStringList DialogFilter(const QString& Filter) {
+    const QStringList Teile = Filter.split(QLatin1Char('|'));
+    QStringList Filter2;
+    for (qsizetype i = 0; i + 1 < Teile.size(); i += 2) {
+        const QString Muster = QLatin1Char('(') + Teile[i + 1] + QLatin1Char(')');
+        Filter2 << (Teile[i].contains(Muster) ? Teile[i] : Teile[i] + QLatin1Char(' ') + Muster);
+    }
+    return Filter2;
+}
+
+void TToolForm::SpeichernMenuErzeugen() {
+    SpeichernMenu = new QMenu(this);
+    SpeichernMenu->setObjectName(QStringLiteral("SpeichernMenu"));
+    const auto Eintrag = [this](const char* Name, const QString& Text,
+                                void (TToolForm::*Handler)()) {
+        QAction* a = SpeichernMenu->addAction(Text);
+        a->setObjectName(QString::fromUtf8(Name));
+        // The keys act in drawing mode only, where the menu can be reached;
+        // like the menu, they first bring the overlay in line.
+        connect(a, &QAction::triggered, this, [this, Handler] {
+            if (WinZustand != 1) return;
+            PopupMenu1Popup();
+            (this->*Handler)();
+        });
+        return a;
+    };
+    Speichernunter1 = Eintrag("Speichernunter1", QStringLiteral("&Speichern unter..."),
+                              &TToolForm::Speichernunter1Click);
+    Speichernunter1->setShortcut(Qt::CTRL | Qt::Key_U);
+    AlsPNGScreenshotSpeichern = Eintrag(
+        "AlsPNGScreenshotSpeichern", QStringLiteral("Als &PNG-Bild in Screenshot-Ordner ablegen"),
+        &TToolForm::AlsPNGScreenshotSpeichernClick);
+    AlsPNGScreenshotSpeichern->setShortcuts(MitJedemUmschalter(Qt::Key_F7));
+    AlsJPGScreenshotSpeichern = Eintrag(
+        "AlsJPGScreenshotSpeichern", QStringLiteral("Als &JPG-Bild in Screenshot-Ordner ablegen"),
+        &TToolForm::AlsJPGScreenshotSpeichernClick);
+    AlsJPGScreenshotSpeichern->setShortcuts(MitJedemUmschalter(Qt::Key_F8));
+    ScreenshotOrdnerOeffnen1 =
+        Eintrag("ScreenshotOrdnerOeffnen1", QStringLiteral("Screenshot-&Ordner öffnen"),
+                &TToolForm::ScreenshotOrdnerOeffnen1Click);
+    ScreenshotOrdnerOeffnen1->setShortcut(Qt::CTRL | Qt::Key_O);
+    // The overlay takes them when it binds the popup menu.
+    addActions(SpeichernMenu->actions());
+
+    SaveBMP = new QFileDialog(this, SaveBMPTitel);
+    SaveBMP->setObjectName(QStringLiteral("SaveBMP"));
+    SaveBMP->setAcceptMode(QFileDialog::AcceptSave);
+    SaveBMP->setNameFilters(DialogFilter(SaveBMPFilter));
+    SaveBMP->setDefaultSuffix(QStringLiteral("jpg"));
+}
+
+void TToolForm::SetAuswahlBmp() {
+    QImage& Bild = ScreenForm->Bild();
+    if (!AuswahlbereichAktiv(BereichRect)) {
+        // Shared until the next drawing, which then works on its own copy.
+        ScreenForm->Canvas().Release();
+        AuswahlBmp = Bild;
+        return;
+    }
+    const TRect& r = BereichRect;
+    AuswahlBmp = Bild.copy(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+
+QString TToolForm::GetScreenshotDir() const {
+    return OrdnerErweitern(ScreenshotDir, ProgramDir, DokumenteOrdner());
+}
+
+QString TToolForm::GetEmailDir() const {
+    return OrdnerErweitern(EmailDir, ProgramDir, DokumenteOrdner());
+}
+
+bool TToolForm::SaveScreenshot(bool Auswahl, int32_t Format) {
+    if (Auswahl) {
+        SetAuswahlBmp();
+    } else {
+        ScreenForm->Canvas().Release();
+        AuswahlBmp = ScreenForm->Bild();
+    }
+    const QString Dir = GetScreenshotDir();
+    if (!OrdnerBenutzbar(Dir)) {
+        MeldFormVerbergen();
+        Meldung(TMeldungTyp::Fehler,
+                QStringLiteral("Verzeichnis für automatische Screenshots konnte nicht erstellt "
+                               "werden:\r\n") +
+                    Dir + OrdnerKorrigieren);
+        return false;
+    }
+    const int32_t VorherNr = ScreenshotNr;
+    const QString Name = FreierZeitstempelName(Dir, QDateTime::currentDateTime(), ScreenshotNr,
+                                               BildFormatEndung(Format));
+    if (BitmapDateiSchreiben(AuswahlBmp, Name, TZielVorhanden::Behalten)) return true;
+    // Nothing was stored: the number is free again, and at "Fertig" the
+    // drawing must stay.
+    ScreenshotNr = VorherNr;
+    MeldFormVerbergen();
+    BitmapDateiFehler(Name);
+    return false;
+}
+
+void TToolForm::SaveBtnClick() {
+    const QWidget* SaveBtn = findChild<QWidget*>(QStringLiteral("SaveBtn"));
+    SpeichernMenu->popup(SaveBtn ? SaveBtn->mapToGlobal(QPoint(0, SaveBtn->height()))
+                                 : QCursor::pos());
+}
+
+void TToolForm::Speichernunter1Click() {
+    if (SaveBMP->exec() != QDialog::Accepted || SaveBMP->selectedFiles().isEmpty()) return;
+    const QString Name = SaveBMP->selectedFiles().constFirst();
+    const QString Endung = DateiEndung(Name);
+    if (Endung != QLatin1String(".bmp") && Endung != QLatin1String(".png") &&
+        Endung != QLatin1String(".jpg")) {
+        Meldung(
+            TMeldungTyp::Fehler,
+            QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."));
+        return;
+    }
+    SetAuswahlBmp();
+    SaveBitmapFile(AuswahlBmp, Name);
+}
+
+void TToolForm::ScreenshotMitMeldung(int32_t Format) {
+    ScreenForm->setEnabled(false);
+    if (MeldForm) MeldForm->Zeigen(QStringLiteral("Screenshot abgelegt"));
+    SaveScreenshot(true, Format);
+    MeldFormVerbergen();
+    ScreenForm->setEnabled(true);
+}
+
+void TToolForm::AlsPNGScreenshotSpeichernClick() {
+    ScreenshotMitMeldung(BildPng);
+}
+
+void TToolForm::AlsJPGScreenshotSpeichernClick() {
+    ScreenshotMitMeldung(BildJpg);
+}
+
+void TToolForm::ScreenshotOrdnerOeffnen1Click() {
+    const QString Dir = GetScreenshotDir();
+    if (!OrdnerBenutzbar(Dir)) {
+        Meldung(TMeldungTyp::Fehler,
+                QStringLiteral("Screenshot-Ordner konnte nicht erstellt werden:\r\n") + Dir +
+                    OrdnerKorrigieren);
+        return;
+    }
+    // Whether the desktop could show the folder is not reported.
+    ImDesktopOeffnen(Dir);
+}
