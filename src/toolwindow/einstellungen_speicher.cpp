@@ -11,6 +11,7 @@
 
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "output/druck.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QGuiApplication>
@@ -126,6 +127,8 @@ void TToolForm::LoadSettings() {
     int32_t Links = pos().x(), Oben = pos().y();
     for (const TWert& w : Werte(*this, Links, Oben))
         if (w.Lesen && s.contains(w.Name)) std::visit(TLeser{s.value(w.Name)}, w.Ziel);
+    // The print values pass through the fields, which keep one decimal.
+    if (DruckForm) DruckForm->FelderAusEinstellungen();
     // Pulled into the primary screen, whatever monitor it was stored on.
     const QRect Bildschirm = QGuiApplication::primaryScreen()->geometry();
     const QSize Fenster = frameGeometry().size();
@@ -137,6 +140,7 @@ void TToolForm::LoadSettings() {
 void TToolForm::SaveSettings() {
     QSettings s(QSettings::NativeFormat, QSettings::UserScope, Organisation, Anwendung);
     int32_t Links = pos().x(), Oben = pos().y();
+    if (DruckForm) DruckForm->FelderInEinstellungen();
     for (const TWert& w : Werte(*this, Links, Oben))
         s.setValue(w.Name, std::visit(TSchreiber{}, w.Ziel));
     s.sync();

@@ -46,6 +46,7 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ErzeugeWerkzeugButtons(ToolBar1Raster);
     BlattMenuErzeugen();
     SpeichernMenuErzeugen();
+    EmailMenuErzeugen();
     BefehleVerbinden();
     AusgabeVerbinden();
     ToolBar1MouseMoveVerfolgen(this);
@@ -114,6 +115,7 @@ void TToolForm::BefehleVerbinden() {
     connect(Rckgngig1, &QAction::triggered, this, [this] { RueckgaengigBtnClick(); });
     connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
     connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
+    connect(Drucken1, &QAction::triggered, this, [this] { DruckBtnClick(); });
 }
 
 void TToolForm::FormActivate() {
@@ -143,6 +145,7 @@ void TToolForm::closeEvent(QCloseEvent* Event) {
 }
 
 bool TToolForm::FormClose() {
+    if (!EmailDateienAufraeumen()) return false;
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
     if (Modus == 15) Modus = 1;
