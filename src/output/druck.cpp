@@ -39,7 +39,8 @@ QLabel* Beschriftung(QWidget* Eltern, const QString& Text, int x, int y) {
 
 TNumEditQ* ZahlFeld(QWidget* Eltern, QLabel* Lab, int x, int y) {
     auto* e = new TNumEditQ(Eltern);
-    e->setGeometry(x, y, 57, 21);
+    e->setFixedWidth(57);
+    e->move(x, y);
     Lab->setBuddy(e);
     Lab->move(Lab->x(), y + 3);
     Beschriftung(Eltern, QStringLiteral("cm"), x + 62, y + 3);
@@ -111,7 +112,6 @@ void TDruckForm::KomponentenErzeugen() {
     DruckBtn = Knopf(this, QStringLiteral("Drucken"), 136);
     DruckBtn->setDefault(true);
     AbbrBtn = Knopf(this, QStringLiteral("Abbrechen"), 240);
-    AbbrBtn->SetModalResult(QDialog::Rejected);
     AbbrBtn->SetCancel(true);
     DrEinrBtn = Knopf(this, QStringLiteral("Einrichten..."), 344);
 
@@ -126,6 +126,7 @@ void TDruckForm::KomponentenErzeugen() {
     connect(BreiteEdit, &QLineEdit::textChanged, this, [this] { BreiteEditChange(); });
     connect(HoeheEdit, &QLineEdit::textChanged, this, [this] { HoeheEditChange(); });
     connect(DruckBtn, &QPushButton::clicked, this, [this] { DruckBtnClick(); });
+    connect(AbbrBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(DrEinrBtn, &QPushButton::clicked, this, [this] { DrEinrBtnClick(); });
 }
 
