@@ -1,12 +1,14 @@
 #include "app/data.h"
 
+#include "app/codes.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
 int32_t MauszeigerMode = 1;
 int32_t MonitorMode = 0;
 int32_t StiftdickeMode = 3;
-int32_t FarbMode = 1;
+int32_t FarbMode = fmMarkRot;
 bool AutoOpen = false;
 bool AutoClose = false;
 bool MausradZoom = true;

@@ -155,7 +155,7 @@ void TBitBtn2::SetCancel(bool Value) {
 }
 
 void TBitBtn2::ModalResultSetzen() {
-    if (FModalResult == 0) return;
+    if (FModalResult == mrNone) return;
     if (auto* Dialog = qobject_cast<QDialog*>(window())) Dialog->done(FModalResult);
 }
 

@@ -9,9 +9,9 @@
 // focused button; a double click counts as a second press.
 //
 // A dialog button is used like any QPushButton (clicked, setDefault). A
-// non-zero ModalResult ends the QDialog holding the button with that result
-// when it is clicked (exec() returns after every clicked handler has run);
-// with Cancel set, Escape in the button's window clicks it.
+// ModalResult other than mrNone ends the QDialog holding the button with that
+// result when it is clicked (exec() returns it after every clicked handler
+// has run); with Cancel set, Escape in the button's window clicks it.
 
 #include <QColor>
 #include <QImage>
@@ -19,6 +19,9 @@
 #include <cstdint>
 
 class QShortcut;
+
+// Results a button gives its dialog; mrOk equals QDialog::Accepted.
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3 };
 
 // Button states, also the index of a glyph's images.
 enum class TButtonState { Up = 0, Disabled = 1, Down = 2 };

@@ -2,6 +2,7 @@
 // rectangle and ellipse. While the left button is held an inverted rubber
 // band follows the pointer; the release draws the shape for good.
 
+#include "app/codes.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -12,13 +13,13 @@
 
 bool IstFormModus(int32_t Modus) {
     switch (Modus) {
-    case 3:
-    case 4:
-    case 5:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
+    case mLinie:
+    case mRechteck:
+    case mPfeil:
+    case mDoppelpfeil:
+    case mEllipse:
+    case mRechteckGefuellt:
+    case mEllipseGefuellt:
         return true;
     default:
         return false;
@@ -44,22 +45,22 @@ void TScreenForm::VorschauFigur(int32_t Modus, int32_t Dicke) {
     const TRect R = NormRect(Sx, Sy, Lx, Ly);
     const int32_t L = PfeilLaenge(Dicke);
     switch (Modus) {
-    case 3:
+    case mLinie:
         c.Line(Lx, Ly, Sx, Sy);
         break;
-    case 4:
-    case 11:
+    case mRechteck:
+    case mRechteckGefuellt:
         c.Rectangle(R.Left, R.Top, R.Right, R.Bottom);
         break;
-    case 5:
+    case mPfeil:
         PfeilFigur(Lx, Ly, Sx, Sy, true, L);
         break;
-    case 9:
+    case mDoppelpfeil:
         PfeilFigur(Lx, Ly, Sx, Sy, true, L);
         PfeilFigur(Sx, Sy, Lx, Ly, false, L);
         break;
-    case 10:
-    case 12:
+    case mEllipse:
+    case mEllipseGefuellt:
         c.Ellipse(R.Left, R.Top, R.Right, R.Bottom);
         break;
     default:
@@ -75,9 +76,9 @@ void TScreenForm::ShiftBeschraenkung() {
     const int32_t dx = Sx - Lx, dy = Sy - Ly;
     const int32_t ax = std::abs(dx), ay = std::abs(dy);
     switch (ToolForm->Modus) {
-    case 3:
-    case 5:
-    case 9: {
+    case mLinie:
+    case mPfeil:
+    case mDoppelpfeil: {
         constexpr double Pi = std::numbers::pi;
         const double a = dx == 0 ? Pi / 2 : std::atan(static_cast<double>(ay) / ax);
         if (std::abs(a - Pi / 4) <= Pi / 10) {
@@ -106,26 +107,26 @@ void TScreenForm::FormUebernehmen(int32_t r) {
     TCanvas& c = Canvas();
     const TRect R = NormRect(Sx, Sy, Lx, Ly);
     switch (ToolForm->Modus) {
-    case 3:
+    case mLinie:
         c.Line(Lx, Ly, Sx, Sy);
         break;
-    case 4:
+    case mRechteck:
         c.Rectangle(R.Left, R.Top, R.Right, R.Bottom);
         break;
-    case 5:
+    case mPfeil:
         ZeichnePfeil(Lx, Ly, Sx, Sy, true);
         break;
-    case 9:
+    case mDoppelpfeil:
         ZeichneDoppelpfeil(Lx, Ly, Sx, Sy);
         break;
-    case 10:
+    case mEllipse:
         c.Ellipse(R.Left, R.Top, R.Right, R.Bottom);
         break;
-    case 11:
+    case mRechteckGefuellt:
         SetFuellStift();
         c.Rectangle(R.Left, R.Top, R.Right, R.Bottom);
         break;
-    case 12:
+    case mEllipseGefuellt:
         SetFuellStift();
         c.Ellipse(R.Left, R.Top, R.Right, R.Bottom);
         break;
@@ -138,7 +139,8 @@ void TScreenForm::FormUebernehmen(int32_t r) {
 void TScreenForm::FormenZweig(TShiftState Shift, int32_t xneu, int32_t yneu) {
     const int32_t Modus = ToolForm->Modus;
     // The filled shapes have a 1-pixel outline, so their mark is small.
-    const int32_t r = Modus == 11 || Modus == 12 ? 1 : StiftRadius(ToolForm->Sdicke);
+    const int32_t r =
+        Modus == mRechteckGefuellt || Modus == mEllipseGefuellt ? 1 : StiftRadius(ToolForm->Sdicke);
     StiftMarke(r);
     ObjektVorschau();
     Sx = xneu;

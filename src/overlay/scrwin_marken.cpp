@@ -1,6 +1,7 @@
 // Tool marks: small figures drawn inverted into the picture at (Sx, Sy).
 // Inversion undoes itself, so drawing a mark again removes it exactly.
 
+#include "app/codes.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -67,38 +68,38 @@ void TScreenForm::BereichFadenkreuz() {
 TScreenForm::TMarke TScreenForm::AktuelleMarke() const {
     // The text bar shows only while the field is closed; its height is
     // part of the figure.
-    const bool Balken = ToolForm->Modus == 6 && !TextfeldOffen();
+    const bool Balken = ToolForm->Modus == mText && !TextfeldOffen();
     return TMarke{ToolForm->Modus, ToolForm->Sdicke, Balken ? Memo1->height() : 0};
 }
 
 void TScreenForm::MarkeZeichnen(const TMarke& M) {
     if (Sx < 0 || Sy < 0) return;
     switch (M.Modus) {
-    case 1:
-    case 3:
-    case 4:
-    case 5:
-    case 9:
-    case 10:
+    case mStift:
+    case mLinie:
+    case mRechteck:
+    case mPfeil:
+    case mDoppelpfeil:
+    case mEllipse:
         KreisFigur(StiftRadius(M.Dicke));
         break;
-    case 11:
-    case 12:
+    case mRechteckGefuellt:
+    case mEllipseGefuellt:
         KreisFigur(1);
         break;
-    case 2:
+    case mRadierer:
         RechteckFigur(RadiererHalbBreite(M.Dicke), RadiererHalbHoehe(M.Dicke));
         break;
-    case 6:
+    case mText:
         if (M.TextHoehe > 0) TextrahmenFigur(M.TextHoehe);
         break;
-    case 7:
+    case mHaekchen:
         HaekchenFigur(HaekchenEinheit(M.Dicke));
         break;
-    case 8:
+    case mKreuz:
         KreuzFigur(KreuzHalbGroesse(M.Dicke));
         break;
-    case 13:
+    case mBereich:
         BereichFadenkreuz();
         break;
     default:
@@ -115,7 +116,7 @@ void TScreenForm::AlteMarkeEntfernen() {
     // The rubber band of a shape drag goes with it, and the press ends: the
     // new tool neither commits a shape from the old anchor nor takes the
     // still-held left button for a new press (no snapshot, a second stamp).
-    const bool Stempel = FMarke.Modus == 7 || FMarke.Modus == 8;
+    const bool Stempel = FMarke.Modus == mHaekchen || FMarke.Modus == mKreuz;
     if ((IstFormModus(FMarke.Modus) || Stempel) && Lx >= 0 && Ly >= 0) {
         VorschauFigur(FMarke.Modus, FMarke.Dicke);
         Lx = Ly = -1;

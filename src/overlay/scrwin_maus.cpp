@@ -1,5 +1,6 @@
 // Mouse handlers of the picture and the undo snapshot taken at every press.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -48,7 +49,7 @@ void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     UndoSchnappschuss();
     Canvas().MoveTo(X, Y);
     Zeichenbewegung(Shift, Sx, Sy, X, Y);
-    if (ToolForm->Modus == 6) {
+    if (ToolForm->Modus == mText) {
         // The text bar of the press is gone and the field is open: the undo
         // copy must not bring the bar back.
         PunkteSichern();
@@ -67,7 +68,7 @@ void TScreenForm::Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     Shift = Normalisiert(Shift);
     MausShift = Shift & TShiftState(ssLeft);
     const int32_t m = ToolForm->Modus;
-    if (IstFormModus(m) || m == 13) {
+    if (IstFormModus(m) || m == mBereich) {
         if (Lx < 0 || Ly < 0) return;
         // The release without the left button commits the shape or area.
         Zeichenbewegung(Shift.Without(ssLeft), Sx, Sy, X, Y);

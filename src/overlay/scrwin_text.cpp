@@ -2,6 +2,7 @@
 // writes its text into the picture, Esc drops it. The canvas font equals the
 // field's font, so the canvas measures the text exactly as it will be drawn.
 
+#include "app/codes.h"
 #include "controls/kvxspez.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -144,7 +145,7 @@ void TScreenForm::TextUebernehmen() {
 }
 
 void TScreenForm::OffenenTextUebernehmen() {
-    if (ToolForm->Modus != 6 || !TextfeldOffen()) return;
+    if (ToolForm->Modus != mText || !TextfeldOffen()) return;
     TextUebernehmen();
     Textrahmen();
     MarkeMerken();

@@ -1,6 +1,7 @@
 // Check mark and cross: a stamp placed once per press, whatever the drag.
 // They ignore the chosen colour and stroke mode.
 
+#include "app/codes.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
@@ -37,7 +38,7 @@ void TScreenForm::SetzeZeichen(int32_t x, int32_t y, const QString& Text, const 
 }
 
 void TScreenForm::ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu) {
-    const bool IstHaekchen = ToolForm->Modus == 7;
+    const bool IstHaekchen = ToolForm->Modus == mHaekchen;
     IstHaekchen ? HaekchenMarke() : KreuzMarke();
     Sx = xneu;
     Sy = yneu;

@@ -1,6 +1,7 @@
 // The drawing step: every mouse event on the picture and every refresh of
 // the tool mark ends up here and is dispatched to the branch of the tool.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -13,13 +14,13 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
     const int32_t Modus = ToolForm->Modus;
     if (IstFormModus(Modus)) {
         FormenZweig(Shift, xneu, yneu);
-    } else if (Modus == 1) {
+    } else if (Modus == mStift) {
         StiftZweig(Shift, xneu, yneu);
-    } else if (Modus == 2) {
+    } else if (Modus == mRadierer) {
         RadiererZweig(Shift, xneu, yneu);
-    } else if (Modus == 6) {
+    } else if (Modus == mText) {
         TextZweig(Shift, xneu, yneu);
-    } else if (Modus == 7 || Modus == 8) {
+    } else if (Modus == mHaekchen || Modus == mKreuz) {
         ZeichenZweig(Shift, xneu, yneu);
     }
     // Any other code leaves the picture alone.

@@ -1,5 +1,6 @@
 #include "toolwindow/toolwin2.h"
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
 #include "overlay/groessen.h"
@@ -95,8 +96,8 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
-    Modus = 1;
-    VorZoomModus = 1;
+    Modus = mStift;
+    VorZoomModus = mStift;
     LupeFak = 2;
     ZoomfakNr = 2;
     ZoomFak = ZoomTab[2];
@@ -148,7 +149,7 @@ bool TToolForm::FormClose() {
     if (!EmailDateienAufraeumen()) return false;
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
-    if (Modus == 15) Modus = 1;
+    if (Modus == mZoom) Modus = mStift;
     SaveSettings();
     return true;
 }
@@ -156,7 +157,7 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
-    s->Img2->setVisible(Modus == 14 || Modus == 15);
+    s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.
     if (s->Bild().isNull()) return;

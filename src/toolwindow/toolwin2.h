@@ -3,6 +3,7 @@
 // colour, stroke mode and width, zoom values, selected area) and the bitmaps
 // of drawing mode; the overlay reads them from here.
 
+#include "app/codes.h"
 #include "platform/canvas.h"
 #include "platform/tcolor.h"
 
@@ -73,9 +74,9 @@ public:
     QTimer* Timer1;
 
     // Drawing state.
-    int32_t Modus = 1;
-    int32_t VorZoomModus = 1;
-    int32_t BakModus = 1;
+    int32_t Modus = mStift;
+    int32_t VorZoomModus = mStift;
+    int32_t BakModus = mStift;
     TColor Scol = clBlack;
     uint8_t Smode = pmBlack;
     int32_t Sdicke = 0;
@@ -162,29 +163,29 @@ public:
     void Dicke2BtnClick() { DickeBtnClick(2); }
     void Dicke3BtnClick() { DickeBtnClick(3); }
     void Dicke4BtnClick() { DickeBtnClick(4); }
-    void MarkCol1BtnClick() { FarbBtnClick(1); }
-    void MarkCol2BtnClick() { FarbBtnClick(2); }
-    void MarkCol3BtnClick() { FarbBtnClick(3); }
-    void MarkCol4BtnClick() { FarbBtnClick(4); }
-    void DeckCol1BtnClick() { FarbBtnClick(11); }
-    void DeckCol2BtnClick() { FarbBtnClick(12); }
-    void DeckCol3BtnClick() { FarbBtnClick(13); }
-    void DeckCol4BtnClick() { FarbBtnClick(14); }
-    void DeckCol5BtnClick() { FarbBtnClick(15); }
-    void DeckCol6BtnClick() { FarbBtnClick(16); }
-    void StiftBtnClick() { WerkzeugBtnClick(1); }
-    void SchwammBtnClick() { WerkzeugBtnClick(2); }
-    void LinieBtnClick() { WerkzeugBtnClick(3); }
-    void RechteckBtnClick() { WerkzeugBtnClick(4); }
-    void PfeilBtnClick() { WerkzeugBtnClick(5); }
-    void TextBtnClick() { WerkzeugBtnClick(6); }
-    void HaekchenBtnClick() { WerkzeugBtnClick(7); }
-    void KreuzBtnClick() { WerkzeugBtnClick(8); }
-    void DoppelpfeilBtnClick() { WerkzeugBtnClick(9); }
-    void EllipseBtnClick() { WerkzeugBtnClick(10); }
-    void RechteckGefuelltBtnClick() { WerkzeugBtnClick(11); }
-    void EllipseGefuelltBtnClick() { WerkzeugBtnClick(12); }
-    void BereichBtnClick() { WerkzeugBtnClick(13); }
+    void MarkCol1BtnClick() { FarbBtnClick(fmMarkRot); }
+    void MarkCol2BtnClick() { FarbBtnClick(fmMarkGelb); }
+    void MarkCol3BtnClick() { FarbBtnClick(fmMarkGruen); }
+    void MarkCol4BtnClick() { FarbBtnClick(fmMarkBlau); }
+    void DeckCol1BtnClick() { FarbBtnClick(fmDeckRot); }
+    void DeckCol2BtnClick() { FarbBtnClick(fmDeckGelb); }
+    void DeckCol3BtnClick() { FarbBtnClick(fmDeckGruen); }
+    void DeckCol4BtnClick() { FarbBtnClick(fmDeckBlau); }
+    void DeckCol5BtnClick() { FarbBtnClick(fmDeckWeiss); }
+    void DeckCol6BtnClick() { FarbBtnClick(fmDeckSchwarz); }
+    void StiftBtnClick() { WerkzeugBtnClick(mStift); }
+    void SchwammBtnClick() { WerkzeugBtnClick(mRadierer); }
+    void LinieBtnClick() { WerkzeugBtnClick(mLinie); }
+    void RechteckBtnClick() { WerkzeugBtnClick(mRechteck); }
+    void PfeilBtnClick() { WerkzeugBtnClick(mPfeil); }
+    void TextBtnClick() { WerkzeugBtnClick(mText); }
+    void HaekchenBtnClick() { WerkzeugBtnClick(mHaekchen); }
+    void KreuzBtnClick() { WerkzeugBtnClick(mKreuz); }
+    void DoppelpfeilBtnClick() { WerkzeugBtnClick(mDoppelpfeil); }
+    void EllipseBtnClick() { WerkzeugBtnClick(mEllipse); }
+    void RechteckGefuelltBtnClick() { WerkzeugBtnClick(mRechteckGefuellt); }
+    void EllipseGefuelltBtnClick() { WerkzeugBtnClick(mEllipseGefuellt); }
+    void BereichBtnClick() { WerkzeugBtnClick(mBereich); }
 
     QMenu* PopupMenu1 = nullptr;
     QMenu* Strichdicke1 = nullptr;

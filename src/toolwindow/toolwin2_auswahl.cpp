@@ -2,6 +2,7 @@
 // stored choices. Each handler marks its own action, which is button and
 // menu item at once, so both always show the state.
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
@@ -29,23 +30,23 @@ void TToolForm::WerkzeugBtnClick(int32_t NeuModus) {
     (this->*Werkzeugeintrag(NeuModus)->Aktion)->setChecked(true);
     Modus = NeuModus;
     SetWerkzeug();
-    if (NeuModus == 13) CheckPanels();
+    if (NeuModus == mBereich) CheckPanels();
 }
 
 void TToolForm::UpdateTextFarbe() {
     TScreenForm* s = ScreenForm;
-    if (Modus != 6 || !s || !s->isVisible()) return;
+    if (Modus != mText || !s || !s->isVisible()) return;
     s->TextFarbeSetzen(Scol);
 }
 
 void TToolForm::SetButtonEinstellungen() {
     if (StiftdickeMode >= 1 && StiftdickeMode <= 4) DickeBtnClick(StiftdickeMode);
     // A stored 5 is taken for the last transparent colour.
-    const int32_t f = FarbMode == 5 ? 4 : FarbMode;
+    const int32_t f = FarbMode == fmMarkBlau + 1 ? fmMarkBlau : FarbMode;
     if (Farbeintrag(f)) FarbBtnClick(f);
-    if (Modus >= 1 && Modus <= 13) {
+    if (Modus >= mStift && Modus <= mBereich) {
         WerkzeugBtnClick(Modus);
-    } else if (Modus == 15) {
+    } else if (Modus == mZoom) {
         // The zoom view is never restored; its tool, the pen, is.
         StiftBtnClick();
     }

@@ -2,6 +2,7 @@
 // the new background. Every sheet keeps the old background in the undo copy
 // and then clears the drawings, so one undo brings both back.
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "toolwindow/blattmuster.h"
 #include "toolwindow/toolwin2.h"
@@ -97,7 +98,7 @@ void TToolForm::SchwarzesBlatt1Click() {
     BlattEinfarbig(clBlack);
     // The transparent marker ANDs with the picture and would leave black
     // unchanged; switch to the opaque colour of the same hue.
-    if (FarbMode >= 1 && FarbMode <= 4) FarbBtnClick(10 + FarbMode);
+    if (IstMarkFarbe(FarbMode)) FarbBtnClick(FarbMode + fmMarkZuDeck);
 }
 
 void TToolForm::KariertesBlatt1Click() {

@@ -2,6 +2,7 @@
 // and the tool buttons. One action per command: its button, its menu item
 // and its shortcut are the same object, so they always agree.
 
+#include "app/codes.h"
 #include "app/data.h"
 #include "toolwindow/auswahltabellen.h"
 #include "toolwindow/glyphen.h"
@@ -39,7 +40,9 @@ QActionGroup* ExklusiveGruppe(TToolForm* F) {
 }
 
 // Menu order of the tools; the zoom commands follow the magnifier.
-constexpr int32_t MenuWerkzeuge[] = {1, 2, 3, 5, 9, 4, 11, 10, 12, 6, 7, 8};
+constexpr int32_t MenuWerkzeuge[] = {
+    mStift,   mRadierer,        mLinie, mPfeil,    mDoppelpfeil, mRechteck, mRechteckGefuellt,
+    mEllipse, mEllipseGefuellt, mText,  mHaekchen, mKreuz};
 
 } // namespace
 
@@ -60,7 +63,7 @@ void TToolForm::ErzeugeAktionen() {
         // The magnifier and the zoom view are entered by handlers of their
         // own; until those are connected the items stay unavailable, so that
         // no tool mark can move away from the tool in use.
-        if (e.Modus >= 14)
+        if (e.Modus >= mLupe)
             a->setEnabled(false);
         else
             connect(a, &QAction::triggered, this, [this, m = e.Modus] { WerkzeugBtnClick(m); });
@@ -82,7 +85,7 @@ void TToolForm::ErzeugePopupMenu1() {
     Farbe1 = PopupMenu1->addMenu(QStringLiteral("Farbe"));
     Farbe1->setObjectName(QStringLiteral("Farbe1"));
     for (const TFarbEintrag& e : FarbTabelle) {
-        if (e.FarbMode == 11) Farbe1->addSeparator();
+        if (e.FarbMode == fmDeckRot) Farbe1->addSeparator();
         Farbe1->addAction(this->*e.Aktion);
     }
     PopupMenu1->addSeparator();

@@ -1,6 +1,7 @@
 // The tool window's own keys. The popup menu's shortcuts are handled before
 // these by the actions themselves; what is left acts only in drawing mode.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -21,7 +22,7 @@ void TToolForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
     // With F held, the colour picker of the zoom view also draws with the
     // picked colour.
-    if (Key == Qt::Key_F && Modus == 15) ScreenForm->UmschaltFGedrueckt = true;
+    if (Key == Qt::Key_F && Modus == mZoom) ScreenForm->UmschaltFGedrueckt = true;
 }
 
 void TToolForm::FormKeyUp(int Key, Qt::KeyboardModifiers Shift) {
