@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -212,4 +213,49 @@ TEST_F(DruckDialog, APrinterThatCannotStartIsReportedAndTheMessageWindowGoes) {
     EXPECT_FALSE(MeldungSichtbar[0]);
     EXPECT_FALSE(Meld->isVisible());
     EXPECT_NE(Druck->result(), QDialog::Accepted);
+}
+
+namespace {
+
+// The page of a PDF file at 254 dots per inch, one pixel per 0.1 mm, as
+// Cairo draws it: a picture's edges are drawn with their coverage.
+QImage Seite(const QString& Pdf, const QString& Ordner) {
+    QProcess p;
+    p.setStandardInputFile(QProcess::nullDevice());
+    const QString Ziel = Ordner + QStringLiteral("/seite");
+    p.start(QStringLiteral("pdftocairo"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), Pdf, Ziel});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QImage(Ziel + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The box of the pixels more than half covered by the dark picture.
+QRect DunkleBox(const QImage& s) {
+    QRect Box;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) {
+            const QRgb p = s.pixel(x, y);
+            if (qRed(p) + qGreen(p) + qBlue(p) < (765 + 60) / 2) Box |= QRect(x, y, 1, 1);
+        }
+    return Box;
+}
+
+} // namespace
+
+TEST_F(DruckDialog, TheSelectedAreaIsStretchedIntoTheRectangleOnThePaper) {
+    QImage b(1920, 1080, QImage::Format_RGB32);
+    b.fill(Qt::white);
+    for (int y = 50; y < 150; ++y)
+        for (int x = 100; x < 500; ++x)
+            b.setPixel(x, y, qRgb(20, 20, 20));
+    Screen->BildLaden(b, true);
+    Tool->BereichRect = TRect{100, 50, 500, 150};
+    const QString Datei = AlsPdf();
+    Zeigen();
+    Druck->DruckBtnClick();
+    ASSERT_EQ(Druck->result(), QDialog::Accepted);
+    const QImage s = Seite(Datei, Ordner.path());
+    ASSERT_FALSE(s.isNull());
+    EXPECT_EQ(DunkleBox(s), QRect(250, 180, 1600, 400));
 }
