@@ -117,6 +117,7 @@ void TToolForm::BefehleVerbinden() {
     connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
     connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
     connect(Drucken1, &QAction::triggered, this, [this] { DruckBtnClick(); });
+    Drucken1->setEnabled(true);
 }
 
 void TToolForm::FormActivate() {

@@ -60,6 +60,7 @@ void TToolForm::EmailMenuErzeugen() {
     });
     addAction(EMailProgrammOeffnen1);
     connect(AlsEMailversenden1, &QAction::triggered, this, &TToolForm::EmailBtnClick);
+    AlsEMailversenden1->setEnabled(true);
 }
 
 void TToolForm::EmailBtnClick() {

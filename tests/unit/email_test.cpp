@@ -1,9 +1,13 @@
-// The question at close about the e-mail files of the run.
+// The e-mail menu and its keys, and the question at close about the e-mail
+// files of the run.
 
+#include "overlay/scrwin.h"
 #include "platform/meldung.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -78,4 +82,23 @@ TEST_F(EmailDateienBeimSchliessen, YesDeletesEveryFileAndSkipsMissingOnes) {
     EXPECT_TRUE(Tool->EmailDateienAufraeumen());
     for (const QString& d : Dateien)
         EXPECT_FALSE(QFile::exists(d)) << d.toStdString();
+}
+
+TEST(EmailMenu, ThreeItemsInOrderAndCtrlEInBothWindows) {
+    TToolForm Tool;
+    TScreenForm Screen;
+    ASSERT_NE(Tool.EmailMenu, nullptr);
+    const QList<QAction*> a = Tool.EmailMenu->actions();
+    ASSERT_EQ(a.size(), 3);
+    EXPECT_EQ(a[0]->text(), QStringLiteral("Als &PNG-Bild versenden..."));
+    EXPECT_EQ(a[1]->text(), QStringLiteral("Als &JPG-Bild versenden..."));
+    EXPECT_EQ(a[2]->text(), QStringLiteral("E-&Mail-Programm und Screenshot-Ordner öffnen..."));
+    EXPECT_EQ(a[2], Tool.EMailProgrammOeffnen1);
+    EXPECT_EQ(a[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_TRUE(Tool.actions().contains(a[2]));
+    EXPECT_TRUE(Screen.actions().contains(a[2]));
+    EXPECT_TRUE(Tool.AlsEMailversenden1->isEnabled());
+    EXPECT_EQ(Tool.AlsEMailversenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+    EXPECT_TRUE(Tool.Drucken1->isEnabled());
+    EXPECT_EQ(Tool.Drucken1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
