@@ -74,6 +74,11 @@ def _mailprogramm(ordner):
     return skript
 
 
+def _aufrufe(ordner):
+    with open(os.path.join(ordner, "argumente")) as f:
+        return f.read().splitlines()
+
+
 def _code(ordner, code):
     with open(os.path.join(ordner, "code"), "w") as f:
         f.write("%d\n" % code)
@@ -100,13 +105,20 @@ def versand_und_frage_beim_schliessen(display):
         dateien = a.dateien()
         pruefe(len(dateien) == 1 and dateien[0].endswith("-001.png"),
                "Eine Datei -001.png im E-Mail-Ordner: %s" % dateien)
-        with open(os.path.join(post, "argumente")) as f:
-            aufrufe = f.read().splitlines()
+        aufrufe = _aufrufe(post)
         pruefe(len(aufrufe) == 2, "Zwei Aufrufe des Mailprogramms: %s" % aufrufe)
         kopf = "mailto:?subject=Screenshot&attach="
         pruefe(aufrufe[1].startswith(kopf) and
                urllib.parse.unquote(aufrufe[1][len(kopf):]) == dateien[0],
                "Betreff und Anhang: %s" % aufrufe[1])
+
+        # Ctrl+E in both windows: a new message with the subject only.
+        for fenster in (a.overlay, a.app.werkzeug):
+            s.taste(fenster, "ctrl+e")
+            n = len(aufrufe) + 1
+            aufrufe = warte_bis(lambda: _aufrufe(post) if len(_aufrufe(post)) >= n else None,
+                                text="Ctrl+E ruft das Mailprogramm auf")
+            pruefe(aufrufe[-1] == "mailto:?subject=Screenshot", "Ctrl+E: %s" % aufrufe[-1])
 
         # Abbrechen keeps the program and the file; Ja deletes and ends.
         a.schliessen()
