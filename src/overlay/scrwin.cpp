@@ -1,4 +1,5 @@
 #include "overlay/scrwin.h"
+#include "app/codes.h"
 
 #include "controls/kvxspez.h"
 #include "toolwindow/toolwin2.h"
@@ -30,6 +31,8 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     const QSize Screen = QGuiApplication::primaryScreen()->size();
     Img2->Bitmap = QImage(Screen, QImage::Format_RGB32);
     Img2->Layer.Visible = false;
+    // Above the picture, like every panel of the overlay.
+    ZoomInfoPan = new TZoomInfoPan(this);
 
     Memo1 = new QTextEdit(this);
     Memo1->setAcceptRichText(false);
@@ -56,6 +59,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     // The tool window's popup menu is this window's context menu too, with
     // all its shortcuts.
     if (ToolForm) ToolForm->PopupMenu1Anbinden(this);
+    MausradHakenSetzen();
 }
 
 TScreenForm::~TScreenForm() {
@@ -66,6 +70,8 @@ void TScreenForm::resizeEvent(QResizeEvent* Event) {
     QWidget::resizeEvent(Event);
     Img1->setGeometry(rect());
     Img2->setGeometry(rect());
+    // The enlarged picture keeps covering the view at the new size.
+    if (ToolForm && ToolForm->Modus == mZoom) SetZoomOffset(Img2->OffsetHorz, Img2->OffsetVert);
 }
 
 void TScreenForm::showEvent(QShowEvent* Event) {
@@ -95,6 +101,8 @@ void TScreenForm::AufnahmeLaden(const QImage& Aufnahme) {
     // Until the first stroke every copy of the capture shares its pixels.
     BildLaden(Aufnahme, true, true);
     Img2->Bitmap = Aufnahme;
+    // A lens of the last drawing mode shows until the pointer moves again.
+    Img2->LayerVerstecken();
 }
 
 void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {

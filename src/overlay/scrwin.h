@@ -3,12 +3,15 @@
 // picture and turns mouse input into drawing. Its code is split by concern:
 // scrwin.cpp (life of the window), scrwin_zeichnen.cpp (the drawing step),
 // scrwin_maus.cpp (mouse handlers and the undo snapshot), scrwin_marken.cpp
-// (tool marks) and one file per tool family.
+// (tool marks), one file per tool family, scrwin_lupe.cpp (the lens),
+// scrwin_zoom.cpp (the zoom view), scrwin_zoominfo.cpp (its read-out),
+// scrwin_mausrad.cpp (the wheel) and scrwin_tasten.cpp (the overlay's keys).
 
 #include "overlay/dirtytiles.h"
 #include "overlay/image32.h"
 #include "overlay/img1.h"
 #include "overlay/shiftstate.h"
+#include "overlay/zoominfopan.h"
 #include "platform/tcolor.h"
 #include "toolwindow/toolwin2.h"
 
@@ -107,11 +110,35 @@ public:
     // Shows the overlay borderless over exactly the monitor rectangle.
     void AufMonitorZeigen(const QRect& Monitor);
 
+    // Lens (14) and zoom view (15). Img2 shows a copy of the picture taken
+    // when the tool is chosen; its layer is the lens.
+    void Lupe();
+    // Sets the zoom view's offsets, clamped so that the enlarged picture
+    // covers the whole view.
+    void SetZoomOffset(float Ax, float Ay);
+    // The read-out panel: zoom factor, picture coordinates and colour under
+    // (Sx, Sy); keeps PipetteCol current.
+    void SetZoomInfo();
+    // Shows the hairlines around the enlarged pixel under (Sx, Sy), or hides them.
+    void ZoomFadenkreuz(bool zeigen);
+    // The picture pixel under overlay point (x, y) in the zoom view.
+    QPoint BildpunktUnter(int32_t x, int32_t y) const;
+    // The wheel zoom; Delta > 0 is a turn away from the user.
+    void MausradNachricht(int32_t Delta);
+    // The picture the lens and the zoom view show from now on.
+    void Img2BildUebernehmen();
+
+    // The overlay's own keys; Shift holds the keyboard's modifiers and
+    // MausShift, Ziffernblock tells a key of the numeric keypad.
+    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock);
+    void FormKeyUp(int Key, TShiftState Shift);
+
     QImage& Bild() { return Img1->Bitmap(); }
     TCanvas& Canvas() { return Img1->Canvas(); }
 
     TBildAnzeige* Img1;
     TImage32* Img2;
+    TZoomInfoPan* ZoomInfoPan;
     QTextEdit* Memo1;
 
     int32_t Sx = -1, Sy = -1;
@@ -126,6 +153,8 @@ protected:
     void showEvent(QShowEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
@@ -161,6 +190,8 @@ private:
     void FormUebernehmen(int32_t r);
     void ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void LupeZweig(int32_t xneu, int32_t yneu);
+    void ZoomZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
 
     TMarke FMarke;
     TMarke BakMarke;
@@ -168,6 +199,9 @@ private:
     // button counts as up until it is really released.
     bool FLinksGesperrt = false;
     TDirtyTiles FBackupKacheln;
+    // Hands the application's wheel events to MausradNachricht.
+    void MausradHakenSetzen();
+    QObject* FMausradHaken = nullptr;
 };
 
 extern TScreenForm* ScreenForm;

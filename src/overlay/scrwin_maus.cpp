@@ -46,6 +46,9 @@ void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (AndereTaste) Zeichenbewegung(Shift, Sx, Sy, X, Y);
     MausShift = Shift & TShiftState(ssLeft);
     if (!Shift.Has(ssLeft)) return;
+    // Each press in the lens switches between 200 % and 400 %.
+    if (ToolForm->Modus == mLupe)
+        ToolForm->LupeFak = ToolForm->LupeFak + 2 > 4 ? 2 : ToolForm->LupeFak + 2;
     UndoSchnappschuss();
     Canvas().MoveTo(X, Y);
     Zeichenbewegung(Shift, Sx, Sy, X, Y);

@@ -22,6 +22,10 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
         TextZweig(Shift, xneu, yneu);
     } else if (Modus == mHaekchen || Modus == mKreuz) {
         ZeichenZweig(Shift, xneu, yneu);
+    } else if (Modus == mLupe) {
+        LupeZweig(xneu, yneu);
+    } else if (Modus == mZoom) {
+        ZoomZweig(Shift, xneu, yneu);
     }
     // Any other code leaves the picture alone.
     MarkeMerken();

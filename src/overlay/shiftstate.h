@@ -38,3 +38,15 @@ inline TShiftState ShiftStateFrom(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
     if (b & Qt::MiddleButton) s |= ssMiddle;
     return TShiftState(s);
 }
+
+// The modifiers of a key event. The window system may report the state from
+// before the event; a modifier key counts as held from its own press and as
+// released from its own release.
+inline TShiftState TastenShiftState(int Key, Qt::KeyboardModifiers m, bool Gedrueckt) {
+    TShiftState s = ShiftStateFrom(m, Qt::NoButton);
+    uint8_t Eigene = 0;
+    if (Key == Qt::Key_Shift) Eigene = ssShift;
+    if (Key == Qt::Key_Alt) Eigene = ssAlt;
+    if (Key == Qt::Key_Control) Eigene = ssCtrl;
+    return Gedrueckt ? s | TShiftState(Eigene) : s.Without(Eigene);
+}

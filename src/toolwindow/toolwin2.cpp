@@ -118,6 +118,12 @@ void TToolForm::BefehleVerbinden() {
     connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
     connect(Drucken1, &QAction::triggered, this, [this] { DruckBtnClick(); });
     Drucken1->setEnabled(true);
+    connect(Hineinzoomen1, &QAction::triggered, this, [this] { ZoomInBtnClick(); });
+    connect(Herauszoomen1, &QAction::triggered, this, [this] { ZoomOutBtnClick(); });
+    // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
+    // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
+    Hineinzoomen1->setShortcuts(
+        {Hineinzoomen1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
 }
 
 void TToolForm::FormActivate() {
@@ -159,6 +165,8 @@ void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
+    // The read-out of the zoom view goes with it.
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->SetMemoSchrift(TextGroesse(Sdicke));
     // Before the first Start there is no picture to draw the mark into.
     if (s->Bild().isNull()) return;

@@ -100,6 +100,19 @@ public:
     QStringList EmailDateiList;
     QStringList ChronikDateiList;
 
+    // The lens and the zoom view (toolwin2_zoom.cpp).
+    void LupeBtnClick();
+    // Enters the zoom view at 200 %, keeping the picture point under
+    // (Sx, Sy) of the overlay in place.
+    void ZoomInit(float Sx, float Sy);
+    // Zooms one step about the overlay's centre; ZoomInBtnClick enters the
+    // zoom view when it is not shown.
+    void ZoomInBtnClick();
+    void ZoomOutBtnClick();
+    // Sets the zoom to fak keeping the picture point under (Sx, Sy) in
+    // place; at factor 1 the zoom view ends.
+    void UpdateZoom(float Sx, float Sy, float fak);
+
     // Undo and "Alles löschen" (toolwin2_undo.cpp).
     void RueckgaengigBtnClick();
     void ClearBtnClick();

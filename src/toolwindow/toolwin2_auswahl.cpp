@@ -46,9 +46,12 @@ void TToolForm::SetButtonEinstellungen() {
     if (Farbeintrag(f)) FarbBtnClick(f);
     if (Modus >= mStift && Modus <= mBereich) {
         WerkzeugBtnClick(Modus);
+    } else if (Modus == mLupe) {
+        LupeBtnClick();
     } else if (Modus == mZoom) {
-        // The zoom view is never restored; its tool, the pen, is.
-        StiftBtnClick();
+        // The zoom view opens from the pen, to which it returns.
+        Modus = mStift;
+        ZoomInBtnClick();
     }
 }
 

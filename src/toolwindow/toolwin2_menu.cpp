@@ -60,13 +60,15 @@ void TToolForm::ErzeugeAktionen() {
     }
     for (const TWerkzeugEintrag& e : WerkzeugTabelle) {
         QAction* a = Auswahlaktion(this, WerkzeugGruppe, e);
-        // The magnifier and the zoom view are entered by handlers of their
-        // own; until those are connected the items stay unavailable, so that
-        // no tool mark can move away from the tool in use.
-        if (e.Modus >= mLupe)
-            a->setEnabled(false);
-        else
-            connect(a, &QAction::triggered, this, [this, m = e.Modus] { WerkzeugBtnClick(m); });
+        // The magnifier and the zoom view are entered by handlers of their own.
+        connect(a, &QAction::triggered, this, [this, m = e.Modus] {
+            if (m == mLupe)
+                LupeBtnClick();
+            else if (m == mZoom)
+                ZoomInBtnClick();
+            else
+                WerkzeugBtnClick(m);
+        });
     }
     for (const TBefehlEintrag& e : BefehlTabelle)
         NeueAktion(this, e);

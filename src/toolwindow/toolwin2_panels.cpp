@@ -2,6 +2,7 @@
 // line with the tool: an open text is written, and the tool mark leaves the
 // picture, so that nothing of it can end up in an output.
 
+#include "app/codes.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -11,6 +12,7 @@ void TToolForm::CheckPanels() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->OffenenTextUebernehmen();
+    s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->Parken();
 }
 

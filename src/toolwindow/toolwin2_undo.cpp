@@ -2,6 +2,8 @@
 // press on the picture, by "Alles löschen" and by every sheet; undo restores
 // them without exchanging, so a second undo changes nothing more.
 
+#include "app/codes.h"
+#include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -22,6 +24,14 @@ void TToolForm::ClearBtnClick() {
     s->Sx = s->Sy = s->Lx = s->Ly = -1;
     s->BildLaden(OrigScrBmp, false);
     s->Img1->repaint();
+    // The viewing tools show a copy of the picture: the zoom view ends, the
+    // lens takes the cleared picture.
+    if (Modus == mZoom) {
+        ZoomfakNr = 1;
+        UpdateZoom(0.0f, 0.0f, ZoomTab[1]);
+    } else if (Modus == mLupe) {
+        LupeBtnClick();
+    }
 }
 
 void TToolForm::ButtonsNachUndo() {

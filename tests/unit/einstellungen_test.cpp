@@ -5,6 +5,7 @@
 #include "app/data.h"
 #include "einstellungswerte.h"
 #include "overlay/groessen.h"
+#include "overlay/scrwin.h"
 #include "toolwindow/einstellungen_speicher.h"
 #include "toolwindow/toolwin2.h"
 
@@ -317,17 +318,45 @@ TEST_F(EinstellungenTest, GespeicherteCodesAusserhalbDerTabellen) {
     EXPECT_EQ(Tool->Scol, clBlack);
     EXPECT_EQ(Tool->FarbGruppe->checkedAction(), nullptr);
 
-    // The zoom view comes back as the pen.
-    Schreibe("WerkzeugMode", 15);
-    Neustart();
-    EXPECT_EQ(Tool->Modus, 1);
-    EXPECT_TRUE(Tool->Stift1->isChecked());
-
     // An unknown tool stays, with no tool chosen.
     Schreibe("WerkzeugMode", 99);
     Neustart();
     EXPECT_EQ(Tool->Modus, 99);
     EXPECT_EQ(Tool->WerkzeugGruppe->checkedAction(), nullptr);
+}
+
+TEST_F(EinstellungenTest, GespeicherteLupeUndZoomansichtKommenWieder) {
+    // With the overlay, as in the program: the viewing tools need it.
+    Schreibe("WerkzeugMode", 14);
+    Tool = std::make_unique<TToolForm>();
+    auto Overlay = std::make_unique<TScreenForm>();
+    Tool->LoadSettings();
+    Tool->SetButtonEinstellungen();
+    EXPECT_EQ(Tool->Modus, 14);
+    EXPECT_EQ(Tool->LupeFak, 2);
+    EXPECT_TRUE(Tool->Lupe1->isChecked());
+
+    // The zoom view opens at 200 % from the pen, to which it returns.
+    Schreibe("WerkzeugMode", 15);
+    Tool->LoadSettings();
+    Tool->SetButtonEinstellungen();
+    EXPECT_EQ(Tool->Modus, 15);
+    EXPECT_EQ(Tool->VorZoomModus, 1);
+    EXPECT_EQ(Tool->ZoomfakNr, 2);
+    EXPECT_EQ(Tool->ZoomFak, 2.0f);
+    EXPECT_TRUE(Tool->Zoom1->isChecked());
+    Tool->ZoomOutBtnClick();
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_TRUE(Tool->Stift1->isChecked());
+
+    // Closed in the zoom view, the program stores the pen.
+    Tool->ZoomInBtnClick();
+    ASSERT_EQ(Tool->Modus, 15);
+    Tool->FormClose();
+    Overlay.reset();
+    Neustart();
+    EXPECT_EQ(Tool->Modus, 1);
+    EXPECT_TRUE(Tool->Stift1->isChecked());
 }
 
 TEST_F(EinstellungenTest, FensterpositionWirdInDenHauptbildschirmGezogen) {
