@@ -1,9 +1,10 @@
 #include "output/melde.h"
 
+#include "controls/shadlab.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 
 TMeldForm* MeldForm = nullptr;
@@ -35,9 +36,11 @@ TMeldForm::TMeldForm(QWidget* Parent)
     Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Panel1->setLineWidth(1);
 
-    InfoLab = new QLabel(Panel1);
+    InfoLab = new TShadowLabel(Panel1);
     InfoLab->setGeometry(6, 6, 281, 65);
     InfoLab->setAlignment(Qt::AlignCenter);
+    InfoLab->SetTransparent(true);
+    InfoLab->SetShadow(0);
 }
 
 TMeldForm::~TMeldForm() {
@@ -45,9 +48,9 @@ TMeldForm::~TMeldForm() {
 }
 
 void TMeldForm::Zeigen(const QString& s) {
-    InfoLab->setText(QString(s).replace(QLatin1Char('|'), QLatin1Char('\n')));
-    Zentrieren();
+    InfoLab->setText(s);
     show();
+    Zentrieren();
     repaint();
     QCoreApplication::processEvents();
 }
@@ -57,7 +60,8 @@ void TMeldForm::Zentrieren() {
     const QWidget* Aktiv = QApplication::activeWindow();
     QScreen* Schirm = Aktiv ? Aktiv->screen() : QGuiApplication::primaryScreen();
     if (!Schirm) return;
-    QRect r(QPoint(), size());
+    // The whole window with its frame, as far as it is known once shown.
+    QRect r(QPoint(), frameGeometry().size());
     r.moveCenter(Schirm->geometry().center());
     move(r.topLeft());
 }

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 class QFrame;
-class QLabel;
+class TShadowLabel;
 
 class TMeldForm : public QDialog {
     Q_OBJECT
@@ -19,7 +19,7 @@ public:
     void Zeigen(const QString& s);
 
     QFrame* Panel1;
-    QLabel* InfoLab;
+    TShadowLabel* InfoLab;
 
 private:
     void Zentrieren();

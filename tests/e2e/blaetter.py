@@ -121,8 +121,9 @@ def rueckgaengig_und_loeschen(display):
     with Sitzung(display, B, H) as s:
         vorher = Bild.muster(B, H, 10)
         a = Ablauf(s, vorher)
-        # Up from no current item: the last one, "Linien".
-        a.blatt_per_tastatur(a.app.werkzeug, "Up", 1)
+        # Up from no current item: the last one, "Aus Zwischenablage
+        # einfügen", then "Linien" above the separator.
+        a.blatt_per_tastatur(a.app.werkzeug, "Up", 2)
         warte_auf_bild(s, linien(), [a.werkzeug], "Strg+N, Linien")
         a.strich(400)
         a.pruefe_strich(linien(), 400)
