@@ -43,7 +43,10 @@ void TToolForm::SetButtonEinstellungen() {
     if (StiftdickeMode >= 1 && StiftdickeMode <= 4) DickeBtnClick(StiftdickeMode);
     // A stored 5 is taken for the last transparent colour.
     const int32_t f = FarbMode == fmMarkBlau + 1 ? fmMarkBlau : FarbMode;
-    if (Farbeintrag(f)) FarbBtnClick(f);
+    if (IstZusatzFarbe(f))
+        ZusatzColBtnClick(f - fmZusatz);
+    else if (Farbeintrag(f))
+        FarbBtnClick(f);
     if (Modus >= mStift && Modus <= mBereich) {
         WerkzeugBtnClick(Modus);
     } else if (Modus == mLupe) {

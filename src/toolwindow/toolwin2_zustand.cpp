@@ -10,7 +10,6 @@
 #include "platform/bildschirm.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
@@ -63,6 +62,7 @@ void TToolForm::BildschirmEinfrieren() {
 
     // The tool window must not be in the picture: hide it and give the
     // window system time to show what lies beneath.
+    const QRect Platz = geometry();
     hide();
     DelayMs(50);
     QImage Bild = Quelle.Aufnahme(Nr);
@@ -85,11 +85,15 @@ void TToolForm::BildschirmEinfrieren() {
     // then keeps it above the full-screen overlay.
     winId();
     windowHandle()->setTransientParent(ScreenForm->windowHandle());
+    // A window manager that lets go of the hidden window may leave it where
+    // its frame was; it comes back where it was.
+    setGeometry(Platz);
     show();
 }
 
 void TToolForm::SetClientHoehe(int Hoehe) {
     setFixedSize(width(), Hoehe);
+    AufMonitorHalten();
 }
 
 void TToolForm::SetZustandBereit() {
@@ -99,8 +103,6 @@ void TToolForm::SetZustandBereit() {
 }
 
 void TToolForm::SetZustandZeichnen() {
-    ToolBar1Raster->activate();
-    ToolBar1->resize(ToolBar1->width(), ToolBar1->sizeHint().height());
     SetClientHoehe(ToolBar1->y() + InfoBtn->y() + InfoBtn->height() + 1);
     WinZustand = 1;
     UpdateStartFertigBtn();
