@@ -3,6 +3,7 @@
 #include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 
@@ -94,6 +95,7 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
+    MauszeigerRegistrieren();
     Modus = mStift;
     VorZoomModus = mStift;
     LupeFak = 2;
@@ -122,13 +124,16 @@ bool TToolForm::event(QEvent* Event) {
 }
 
 void TToolForm::BefehleVerbinden() {
-    const auto Befehl = [this](QAction* a, void (TToolForm::*Handler)()) {
+    const auto Befehl = [this](QAction* a, auto Handler) {
         connect(a, &QAction::triggered, this, Handler);
         a->setEnabled(true);
     };
     Befehl(Rckgngig1, &TToolForm::RueckgaengigBtnClick);
     Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
     Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
+    Befehl(Auswahlbereich1, [] {
+        if (AuswahlForm) AuswahlForm->Zeigen();
+    });
     Befehl(Hineinzoomen1, &TToolForm::ZoomInBtnClick);
     Befehl(Herauszoomen1, &TToolForm::ZoomOutBtnClick);
     Befehl(Drucken1, &TToolForm::DruckBtnClick);
@@ -144,6 +149,7 @@ void TToolForm::FormActivate() {
     SetImageListZusatzCol();
     SetToolWindowSize();
     SetButtonEinstellungen();
+    if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();
     Start = false;
@@ -178,6 +184,8 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
+    s->AuswahlBereichZeigen();
+    s->SetMauszeiger();
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
     // The read-out of the zoom view goes with it.
     s->ZoomInfoPan->setVisible(Modus == mZoom);

@@ -4,6 +4,7 @@
 // of drawing mode; the overlay reads them from here.
 
 #include "app/codes.h"
+#include "overlay/shiftstate.h"
 #include "platform/canvas.h"
 #include "platform/tcolor.h"
 
@@ -307,8 +308,8 @@ public:
     QAction* EMailProgrammOeffnen1 = nullptr;
 
     // The key-down and key-up handling of the window; acts only in drawing mode.
-    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
-    void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
+    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
+    void FormKeyUp(int Key, TShiftState Shift);
 
 protected:
     bool event(QEvent* Event) override;

@@ -40,6 +40,7 @@ void TToolForm::UpdateTextFarbe() {
 }
 
 void TToolForm::SetButtonEinstellungen() {
+    if (ScreenForm) ScreenForm->SetMauszeiger();
     if (StiftdickeMode >= 1 && StiftdickeMode <= 4) DickeBtnClick(StiftdickeMode);
     // A stored 5 is taken for the last transparent colour.
     const int32_t f = FarbMode == fmMarkBlau + 1 ? fmMarkBlau : FarbMode;

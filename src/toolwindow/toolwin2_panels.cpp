@@ -22,6 +22,8 @@ void TToolForm::CheckPanels() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
     s->OffenenTextUebernehmen();
+    s->FadenkreuzInfoPan->setVisible(Modus == mBereich);
+    s->BereichInfoPan->setVisible(Modus == mBereich && AuswahlbereichAktiv(BereichRect));
     s->ZoomInfoPan->setVisible(Modus == mZoom);
     s->Parken();
 }

@@ -54,8 +54,9 @@ void TToolForm::AusgabeVerbinden() {
         PopupMenu1Popup();
         ClipBtnClick();
     });
-    for (QAction* a : {AusZwischenablage1, AusZwischenablageeinfuegen1}) {
+    for (QAction* a : {AusZwischenablage1, AusZwischenablageeinfuegen1})
         connect(a, &QAction::triggered, this, [this] { AusZwischenablageeinfuegen1Click(); });
+    for (QAction* a :
+         {Speichern1, IndieZwischenablage1, AusZwischenablage1, AusZwischenablageeinfuegen1})
         a->setEnabled(true);
-    }
 }

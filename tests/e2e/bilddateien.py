@@ -195,6 +195,10 @@ def screenshots_f7_f8(display):
         # The pen's mark lies under the pointer on the picture.
         s.zeiger_nach(600, 400)
         s.taste(a.oid, "F7")
+        # While a screenshot is stored the overlay takes no keys.
+        a.warte_auf_dateien(1)
+        warte_ohne_menu(a.app, a.fenster)
+        # The overlay keeps the keyboard after the message window.
         s.xdotool("key", "F7")
         namen = a.warte_auf_dateien(2)
         muster = re.compile(r"^(\d{8}-\d{6})-(\d{3,})\.png$")
