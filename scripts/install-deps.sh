@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth openbox x11-xserver-utils x11-utils xdotool xclip imagemagick
   xdg-utils python3
   librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
+  libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "app/data.h"
 #include "controls/kvxspez.h"
 #include "platform/einstellungsdatei.h"
+#include "output/druck.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QGuiApplication>
@@ -129,6 +130,8 @@ void TToolForm::LoadSettings() {
         const auto t = Gelesen.constFind(w.Name);
         if (w.Lesen && t != Gelesen.cend()) std::visit(TLeser{*t}, w.Ziel);
     }
+    // The print values pass through the fields, which keep one decimal.
+    if (DruckForm) DruckForm->FelderAusEinstellungen();
     // Pulled into the primary screen, whatever monitor it was stored on.
     const QRect Bildschirm = QGuiApplication::primaryScreen()->geometry();
     const QSize Fenster = frameGeometry().size();
@@ -140,6 +143,7 @@ void TToolForm::LoadSettings() {
 
 void TToolForm::SaveSettings() {
     int32_t Links = pos().x(), Oben = pos().y();
+    if (DruckForm) DruckForm->FelderInEinstellungen();
     TEinstellungsWerte Texte;
     for (const TWert& w : Werte(*this, Links, Oben))
         Texte.append({w.Name, std::visit(TSchreiber{}, w.Ziel)});

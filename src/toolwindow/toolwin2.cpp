@@ -52,6 +52,7 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ErzeugeWerkzeugButtons();
     BlattMenuErzeugen();
     SpeichernMenuErzeugen();
+    EmailMenuErzeugen();
     BefehleVerbinden();
     AusgabeVerbinden();
     ToolBar1MouseMoveVerfolgen(this);
@@ -138,6 +139,7 @@ void TToolForm::BefehleVerbinden() {
     });
     Befehl(Hineinzoomen1, &TToolForm::ZoomInBtnClick);
     Befehl(Herauszoomen1, &TToolForm::ZoomOutBtnClick);
+    Befehl(Drucken1, &TToolForm::DruckBtnClick);
     // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
     // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
     Hineinzoomen1->setShortcuts(
@@ -189,6 +191,7 @@ bool TToolForm::ErzwungenesEnde() {
 }
 
 bool TToolForm::FormClose() {
+    if (!EmailDateienAufraeumen()) return false;
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
     if (Modus == mZoom) Modus = mStift;

@@ -298,6 +298,29 @@ public:
     QFileDialog* SaveBMP = nullptr;
     // ---- end of output ----
 
+    // ---- Printing and e-mail (toolwin2_drucken.cpp, toolwin2_email.cpp) ----
+
+    // Shows the print dialog.
+    void DruckBtnClick();
+    // Opens EmailMenu below the e-mail button.
+    void EmailBtnClick();
+    void EmailPNGMenuItemClick() { EmailScreenshot(0); }
+    void EmailJPGMenuItemClick() { EmailScreenshot(1); }
+    // A new message in the mail program, and the screenshot folder.
+    void EMailProgrammOeffnen1Click();
+    // Writes the area or picture into the e-mail folder as PNG (0) or JPEG
+    // (1) and hands it to the mail program; a file not handed over is
+    // deleted again.
+    void EmailScreenshot(int32_t Format);
+    // At close: offers to delete the e-mail files of this run. False when
+    // the user refuses the close.
+    bool EmailDateienAufraeumen();
+
+    QMenu* EmailMenu = nullptr;
+    QAction* EmailPNGMenuItem = nullptr;
+    QAction* EmailJPGMenuItem = nullptr;
+    QAction* EMailProgrammOeffnen1 = nullptr;
+
     // The key-down and key-up handling of the window; acts only in drawing mode.
     void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
     void FormKeyUp(int Key, TShiftState Shift);
@@ -339,6 +362,7 @@ private:
     // itself stays as the translation sets it.
     bool HinweisZeigen(QObject* Objekt, QEvent* Event);
     void ErzeugePopupMenu1();
+    void EmailMenuErzeugen();
     // ---- end of tool, colour and width choice ----
     void SpeichernMenuErzeugen();
     void AusgabeVerbinden();

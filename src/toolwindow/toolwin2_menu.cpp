@@ -119,6 +119,8 @@ void TToolForm::PopupMenu1Anbinden(QWidget* W) {
         W->addAction(this->*e.Aktion);
     // The save menu's keys belong to the key handling of both windows.
     if (SpeichernMenu) W->addActions(SpeichernMenu->actions());
+    // The e-mail menu's key belongs to the key handling of both windows.
+    if (EMailProgrammOeffnen1) W->addAction(EMailProgrammOeffnen1);
     W->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(W, &QWidget::customContextMenuRequested, PopupMenu1,
             [W, M = PopupMenu1](const QPoint& P) { M->popup(W->mapToGlobal(P)); });

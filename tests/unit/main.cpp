@@ -5,6 +5,9 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // No printer of the machine is ever seen: CUPS is asked at a socket
+    // that does not exist.
+    qputenv("CUPS_SERVER", "/nonexistent/skribano-test/cups.sock");
     QApplication App(argc, argv);
     // Settings written by the tests go to a folder of their own, never to
     // the user's settings file.

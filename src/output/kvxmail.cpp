@@ -1,0 +1,86 @@
+#include "output/kvxmail.h"
+
+#include "platform/meldung.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+// xdg-mime is a short shell script; it gets this long at most.
+constexpr int AbfrageFristMs = 5000;
+
+const QString ErfolgText = QStringLiteral(
+    "Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt. Falls Ihr "
+    "E-Mail-Programm Nachrichten nicht sofort versendet, sondern erst im Postausgang "
+    "zwischenspeichert, müssen Sie den Versand in Ihrem E-Mail-Programm noch selbst auslösen.");
+const QString FehlerText =
+    QStringLiteral("Der E-Mail-Versand wurde abgebrochen oder es ist ein Fehler aufgetreten.");
+
+QString MailtoHandler() {
+    QProcess p;
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                         QStringLiteral("x-scheme-handler/mailto")});
+    if (!p.waitForFinished(AbfrageFristMs)) {
+        p.kill();
+        p.waitForFinished(AbfrageFristMs);
+        return {};
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// Runs xdg-email with Argumente. True when it ended with code 0, or when it
+// is still running after FristMs; it is then left running (and never
+// killed, not even when this program ends), since it holds the compose
+// window. The user's input waits meanwhile; the windows still repaint.
+bool XdgEmail(const QStringList& Argumente, int FristMs) {
+    auto p = std::make_unique<QProcess>();
+    p->setStandardInputFile(QProcess::nullDevice());
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop Warten;
+    QObject::connect(p.get(), &QProcess::finished, &Warten, &QEventLoop::quit);
+    QObject::connect(p.get(), &QProcess::errorOccurred, &Warten,
+                     [&Warten](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart) Warten.quit();
+                     });
+    QTimer::singleShot(FristMs, &Warten, &QEventLoop::quit);
+    p->start(QStringLiteral("xdg-email"), Argumente);
+    if (p->state() != QProcess::NotRunning) Warten.exec(QEventLoop::ExcludeUserInputEvents);
+    if (p->state() == QProcess::NotRunning)
+        return p->error() != QProcess::FailedToStart && p->exitStatus() == QProcess::NormalExit &&
+               p->exitCode() == 0;
+    QObject::disconnect(p.get(), nullptr, &Warten, nullptr);
+    QObject::connect(p.get(), &QProcess::finished, p.get(), &QObject::deleteLater);
+    p.release();
+    return true;
+}
+
+} // namespace
+
+bool MailProgrammVorhanden() {
+    return !qEnvironmentVariableIsEmpty("MAILER") || !MailtoHandler().isEmpty();
+}
+
+int32_t SendMailMapi(const QString& Subject, const QString& Body, const QStringList& Files,
+                     int FristMs) {
+    QStringList Argumente;
+    if (!Subject.isEmpty()) Argumente << QStringLiteral("--subject") << Subject;
+    if (!Body.isEmpty()) Argumente << QStringLiteral("--body") << Body;
+    for (const QString& f : Files)
+        Argumente << QStringLiteral("--attach") << f;
+    const bool Uebergeben = MailProgrammVorhanden() && XdgEmail(Argumente, FristMs);
+    if (Uebergeben)
+        Meldung(TMeldungTyp::Information, ErfolgText);
+    else
+        Meldung(TMeldungTyp::Warnung, FehlerText);
+    return Uebergeben ? 0 : 1;
+}
+
+void MailtoOeffnen(const QString& Adresse, int FristMs) {
+    if (MailProgrammVorhanden()) XdgEmail({Adresse}, FristMs);
+}

@@ -1,0 +1,148 @@
+"""The e-mail hand-over on the real program with a stand-in mail program
+(MAILER names a script that records its arguments and ends with the code
+found in a file), and without any mail program; the question at close
+about the e-mail files of the run."""
+
+import glob
+import os
+import time
+import urllib.parse
+
+from drucken_e2e import fenster_namens
+from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
+from referenz import warte_auf_menu, warte_ohne_menu
+
+B, H = 1280, 800
+ERFOLG = "Skribano: Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt."
+FEHLER = "Skribano: Der E-Mail-Versand wurde abgebrochen oder es ist ein Fehler aufgetreten."
+FRAGE = "E-Mail-Screenshot(s) wurde(n) im Ordner "
+
+
+class Ablauf:
+    def __init__(self, s, umgebung):
+        self.s = s
+        s.zeige_hintergrund(Bild.muster(B, H, 3))
+        self.app = app = Skribano(s, env_extra=umgebung).starten()
+        app.start_fertig_klicken()
+        self.overlay, _ = app.warte_auf_overlay((0, 0, B, H))
+        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
+                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+
+    def dateien(self):
+        return sorted(glob.glob(os.path.join(self.app.env["HOME"], "**", "Email", "*.png"),
+                                recursive=True))
+
+    def als_png_versenden(self):
+        """Chooses "Als PNG-Bild versenden..." from the menu of Ctrl+M and
+        returns the seconds until the program reported the outcome."""
+        bekannt = list(self.s.fenster(self.app.p.pid))
+        self.s.taste(self.overlay, "ctrl+m")
+        warte_auf_menu(self.app, bekannt)
+        vorher = self.app.ausgabe().count("Skribano: ")
+        beginn = time.monotonic()
+        self.s.xdotool("key", "p")
+        warte_bis(lambda: self.app.ausgabe().count("Skribano: ") > vorher,
+                  text="Meldung nach dem Versand")
+        return time.monotonic() - beginn
+
+    def letzte_meldung(self):
+        return [z for z in self.app.ausgabe().splitlines() if z.startswith("Skribano: ")][-1]
+
+    def meldung_beantworten(self, taste):
+        """Answers the open message box with taste."""
+        app = self.app
+        def box():
+            return [f for f in fenster_namens(app, "Skribano") if f not in (app.werkzeug,
+                                                                            self.overlay)]
+        b = warte_bis(box, text="Meldungsfenster erscheint")[0]
+        self.s.taste(b, taste)
+        warte_bis(lambda: not box(), text="Meldungsfenster schließt sich")
+
+    def schliessen(self):
+        # openbox's Close, as the title bar button: the close handling runs.
+        self.s.taste(self.app.werkzeug, "alt+F4")
+        warte_bis(lambda: FRAGE in self.app.ausgabe().split("Skribano: ")[-1],
+                  text="Frage nach den E-Mail-Dateien")
+
+
+def _mailprogramm(ordner):
+    skript = os.path.join(ordner, "post.sh")
+    with open(skript, "w") as f:
+        f.write('#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/argumente"\nexit $(cat "%s/code")\n'
+                % (ordner, ordner))
+    os.chmod(skript, 0o755)
+    return skript
+
+
+def _aufrufe(ordner):
+    with open(os.path.join(ordner, "argumente")) as f:
+        return f.read().splitlines()
+
+
+def _code(ordner, code):
+    with open(os.path.join(ordner, "code"), "w") as f:
+        f.write("%d\n" % code)
+
+
+def versand_und_frage_beim_schliessen(display):
+    with Sitzung(display, B, H) as s:
+        post = os.path.join(s.ordner, "post")
+        os.makedirs(post)
+        a = Ablauf(s, {"MAILER": _mailprogramm(post)})
+
+        # A mail program that fails: the file goes again.
+        _code(post, 1)
+        a.als_png_versenden()
+        pruefe(a.letzte_meldung() == FEHLER, "Fehlermeldung: " + a.letzte_meldung())
+        a.meldung_beantworten("Return")
+        pruefe(a.dateien() == [], "Keine Datei nach dem Fehlschlag: %s" % a.dateien())
+
+        # Handed over: the file stays, with the number given back before.
+        _code(post, 0)
+        a.als_png_versenden()
+        pruefe(a.letzte_meldung().startswith(ERFOLG), "Erfolgsmeldung: " + a.letzte_meldung())
+        a.meldung_beantworten("Return")
+        dateien = a.dateien()
+        pruefe(len(dateien) == 1 and dateien[0].endswith("-001.png"),
+               "Eine Datei -001.png im E-Mail-Ordner: %s" % dateien)
+        aufrufe = _aufrufe(post)
+        pruefe(len(aufrufe) == 2, "Zwei Aufrufe des Mailprogramms: %s" % aufrufe)
+        kopf = "mailto:?subject=Screenshot&attach="
+        pruefe(aufrufe[1].startswith(kopf) and
+               urllib.parse.unquote(aufrufe[1][len(kopf):]) == dateien[0],
+               "Betreff und Anhang: %s" % aufrufe[1])
+
+        # Ctrl+E in both windows: a new message with the subject only.
+        for fenster in (a.overlay, a.app.werkzeug):
+            s.taste(fenster, "ctrl+e")
+            n = len(aufrufe) + 1
+            aufrufe = warte_bis(lambda: _aufrufe(post) if len(_aufrufe(post)) >= n else None,
+                                text="Ctrl+E ruft das Mailprogramm auf")
+            pruefe(aufrufe[-1] == "mailto:?subject=Screenshot", "Ctrl+E: %s" % aufrufe[-1])
+
+        # Abbrechen keeps the program and the file; Ja deletes and ends.
+        a.schliessen()
+        pruefe(("1 " + FRAGE) in a.app.ausgabe(), "Frage nennt eine Datei")
+        a.meldung_beantworten("Escape")
+        time.sleep(0.5)
+        pruefe(a.app.p.poll() is None, "Programm läuft nach Abbrechen weiter")
+        pruefe(a.dateien() == dateien, "Datei bleibt nach Abbrechen")
+        a.schliessen()
+        a.meldung_beantworten("Return")
+        pruefe(a.app.p.wait(timeout=20) == 0, "Programm endet nach Ja:\n" + a.app.ausgabe())
+        pruefe(a.dateien() == [], "Ja löscht die Datei: %s" % a.dateien())
+
+
+def kein_mailprogramm(display):
+    with Sitzung(display, B, H) as s:
+        leer = os.path.join(s.ordner, "leer")
+        os.makedirs(leer)
+        s.env.pop("MAILER", None)
+        # No handler for mailto anywhere xdg-mime looks.
+        a = Ablauf(s, {"XDG_DATA_DIRS": leer, "XDG_CONFIG_DIRS": leer})
+        dauer = a.als_png_versenden()
+        pruefe(a.letzte_meldung() == FEHLER, "Fehlermeldung: " + a.letzte_meldung())
+        pruefe(dauer < 1.0, "Fehlermeldung nach %.2f s" % dauer)
+        a.meldung_beantworten("Return")
+        pruefe(a.dateien() == [], "Keine Datei ohne Mailprogramm: %s" % a.dateien())
+        pruefe(a.app.p.poll() is None, "Programm läuft weiter")
