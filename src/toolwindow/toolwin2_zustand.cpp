@@ -57,6 +57,10 @@ void TToolForm::BildschirmEinfrieren() {
     // The tool window must not be in the picture: hide it and give the
     // window system time to show what lies beneath.
     hide();
+    // The last Start's pictures go first: the memory they shared then takes
+    // the new capture, instead of a fresh frame that must be faulted in.
+    OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = QImage();
+    ScreenForm->BilderFreigeben();
     DelayMs(50);
     QImage Bild = Quelle.Aufnahme(Nr);
     if (Bild.isNull()) {
