@@ -8,24 +8,32 @@
 #include "overlay/auswahl.h"
 #include "overlay/scrwin.h"
 #include "platform/meldung.h"
+#include "platform/qtuebersetzung.h"
 #include "settings/einstellungen.h"
 #include "settings/info.h"
 #include "toolwindow/blattanzahl.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 
 int SkribanoMain(int argc, char** argv) {
     DpiAware();
     QApplication App(argc, argv);
+    // The resources live in the core library, whose unused parts the linker
+    // drops; this keeps them.
+    Q_INIT_RESOURCE(resources);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/skribano.svg")));
+    QtUebersetzungLaden(App);
     if (!NoMultiInst()) {
         Meldung(TMeldungTyp::Information, QStringLiteral("Die Anwendung läuft bereits."));
         return 0;
     }
     InitProgramDir();
+    // No display name: Qt would append it to every window title, and each
+    // title must be its window's caption alone.
     QApplication::setApplicationName(QStringLiteral("Skribano"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Skribano"));
     // The tool window is a tool window to the window system, which Qt does
     // not count as a main window; it ends the program itself when closed.
     QApplication::setQuitOnLastWindowClosed(false);

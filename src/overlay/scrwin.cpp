@@ -53,6 +53,8 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
     Memo1->hide();
     Memo1->installEventFilter(this);
     connect(Memo1, &QTextEdit::textChanged, this, &TScreenForm::Memo1Change);
+    // Created last, so that they lie above the picture and the text field.
+    BereichsPanelsErzeugen();
 
     Lx = Ly = Sx = Sy = -1;
     UmschaltFGedrueckt = false;
@@ -63,6 +65,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 }
 
 TScreenForm::~TScreenForm() {
+    if (FHandUeberall) QGuiApplication::restoreOverrideCursor();
     if (ScreenForm == this) ScreenForm = nullptr;
 }
 
@@ -76,6 +79,7 @@ void TScreenForm::resizeEvent(QResizeEvent* Event) {
 
 void TScreenForm::showEvent(QShowEvent* Event) {
     QWidget::showEvent(Event);
+    SetMauszeiger();
     Memo1->hide();
     Memo1->clear();
     Canvas().Font = Memo1->font();

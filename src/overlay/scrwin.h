@@ -5,11 +5,15 @@
 // scrwin_maus.cpp (mouse handlers and the undo snapshot), scrwin_marken.cpp
 // (tool marks), one file per tool family, scrwin_lupe.cpp (the lens),
 // scrwin_zoom.cpp (the zoom view), scrwin_zoominfo.cpp (its read-out),
-// scrwin_mausrad.cpp (the wheel) and scrwin_tasten.cpp (the overlay's keys).
+// scrwin_mausrad.cpp (the wheel), scrwin_bereich.cpp (area selection),
+// scrwin_zeiger.cpp (pointers), scrwin_pipette.cpp (the colour picker) and
+// scrwin_tasten.cpp (the overlay's keys).
 
 #include "overlay/dirtytiles.h"
 #include "overlay/image32.h"
 #include "overlay/img1.h"
+#include "overlay/infopanel.h"
+#include "overlay/mauszeiger.h"
 #include "overlay/shiftstate.h"
 #include "overlay/zoominfopan.h"
 #include "platform/tcolor.h"
@@ -22,6 +26,15 @@
 // The tools dragged from a press to a release with a rubber band: line,
 // rectangle, arrow, double arrow, ellipse, filled rectangle, filled ellipse.
 bool IstFormModus(int32_t Modus);
+// The tools whose drag draws lines from the anchor: the shapes and the area.
+bool HatGummiband(int32_t Modus);
+
+// The area read-out: " (L,T) - (R-1,B-1)  B:w H:h".
+QString BereichText(const TRect& R);
+// The read-out while selecting: empty while the pointer is parked, the
+// pointer "(x,y)" without an anchor, else the corners and size of the
+// rectangle from anchor to pointer, both included.
+QString FadenkreuzText(int32_t Sx, int32_t Sy, int32_t Lx, int32_t Ly);
 
 class TScreenForm : public QWidget {
     Q_OBJECT
@@ -52,6 +65,40 @@ public:
     void HaekchenMarke();
     void KreuzMarke();
     void BereichFadenkreuz();
+
+    // Area selection. SetAuswahlBereich takes the area from anchor and
+    // pointer (no area without a drag); AuswahlBereichZeigen places and shows
+    // the edges and the read-out above the area, or hides them.
+    void SetAuswahlBereich();
+    void AuswahlBereichZeigen();
+    void SetFadenkreuzInfo();
+    // Moves the area by (dx, dy), keeping it whole on the picture. Does
+    // nothing while no area is set.
+    void SetAuswahlBereichOffset(int32_t dx, int32_t dy);
+    void BereichInfoPanMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BereichInfoPanMouseMove(TShiftState Shift, int X, int Y);
+
+    // Pointers: SetMauszeiger sets those of the picture and the zoom view
+    // for the current tool; SetZoomZeiger changes the zoom view's pointer
+    // unless MauszeigerMode 2 hides it.
+    void SetMauszeiger();
+    void SetZoomZeiger(TZeiger Zeiger);
+    // The hand of a drag in the zoom view, over the zoom view and, while
+    // the button is held, everywhere; the release takes it away again.
+    void ZiehzeigerZeigen();
+    void ZiehzeigerBeenden();
+    // The zoom view's pointer at a drawing step: the picker with the Shift
+    // key, the hand while dragging, none while Ctrl shows the hairlines.
+    void ZoomSchrittZeiger(TShiftState Shift);
+    // Shift and a left press in the zoom view: the colour code under the
+    // pointer goes to the clipboard as text; with F held the colour also
+    // becomes the opaque drawing colour.
+    void FarbeAufnehmen();
+
+    // The overlay's own keys, seen before those of its controls. Shift holds
+    // the keyboard's modifiers; Ziffernblock tells a key of the numeric keypad.
+    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
+    void FormKeyUp(int Key, TShiftState Shift);
 
     // Canvas pen of strokes and outlines: colour Scol, mode Smode, width
     // Sdicke, solid; clear brush.
@@ -130,18 +177,21 @@ public:
     // The picture the lens and the zoom view show from now on.
     void Img2BildUebernehmen();
 
-    // The overlay's own keys; Shift holds the keyboard's modifiers and
-    // MausShift, Ziffernblock tells a key of the numeric keypad.
-    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock);
-    void FormKeyUp(int Key, TShiftState Shift);
-
     QImage& Bild() { return Img1->Bitmap(); }
+    // The size the area must fit in: the frozen picture's, or before the
+    // first Start the primary screen's.
+    QSize Bildgroesse() const;
     TCanvas& Canvas() { return Img1->Canvas(); }
 
     TBildAnzeige* Img1;
     TImage32* Img2;
     TZoomInfoPan* ZoomInfoPan;
     QTextEdit* Memo1;
+    // The edges of the selected area (X: left and right, Y: top and bottom)
+    // and the read-outs of the area and of the pointer while selecting.
+    TKantenPanel *BereichX1Pan, *BereichX2Pan, *BereichY1Pan, *BereichY2Pan;
+    TInfoPanel* BereichInfoPan;
+    TInfoPanel* FadenkreuzInfoPan;
 
     int32_t Sx = -1, Sy = -1;
     int32_t Lx = -1, Ly = -1;
@@ -192,6 +242,8 @@ private:
     void FormUebernehmen(int32_t r);
     void ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
     void TextZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void BereichZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
+    void BereichsPanelsErzeugen();
     void LupeZweig(int32_t xneu, int32_t yneu);
     void ZoomZweig(TShiftState Shift, int32_t xneu, int32_t yneu);
 
@@ -201,6 +253,7 @@ private:
     // button counts as up until it is really released.
     bool FLinksGesperrt = false;
     TDirtyTiles FBackupKacheln;
+    bool FHandUeberall = false;
     // Hands the application's wheel events to MausradNachricht.
     void MausradHakenSetzen();
     QObject* FMausradHaken = nullptr;

@@ -26,6 +26,10 @@ bool IstFormModus(int32_t Modus) {
     }
 }
 
+bool HatGummiband(int32_t Modus) {
+    return IstFormModus(Modus) || Modus == mBereich;
+}
+
 TRect TScreenForm::NormRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return TRect{IMin(x1, x2), IMin(y1, y2), IMax(x1, x2) + 1, IMax(y1, y2) + 1};
 }
@@ -62,6 +66,13 @@ void TScreenForm::VorschauFigur(int32_t Modus, int32_t Dicke) {
     case mEllipse:
     case mEllipseGefuellt:
         c.Ellipse(R.Left, R.Top, R.Right, R.Bottom);
+        break;
+    case mBereich:
+        // The anchor's edges; the third line inverts the anchor pixel a
+        // third time, so that it ends up inverted once.
+        c.Line(Lx, Ly, Sx, Ly);
+        c.Line(Lx, Ly, Lx, Sy);
+        c.Line(Lx, Ly, Lx + 1, Ly);
         break;
     default:
         break;

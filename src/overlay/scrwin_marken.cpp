@@ -69,7 +69,9 @@ TScreenForm::TMarke TScreenForm::AktuelleMarke() const {
     // The text bar shows only while the field is closed; its height is
     // part of the figure.
     const bool Balken = ToolForm->Modus == mText && !TextfeldOffen();
-    return TMarke{ToolForm->Modus, ToolForm->Sdicke, Balken ? Memo1->height() : 0};
+    // The crosshair is the same at every width.
+    const int32_t Dicke = ToolForm->Modus == mBereich ? 0 : ToolForm->Sdicke;
+    return TMarke{ToolForm->Modus, Dicke, Balken ? Memo1->height() : 0};
 }
 
 void TScreenForm::MarkeZeichnen(const TMarke& M) {
@@ -117,7 +119,7 @@ void TScreenForm::AlteMarkeEntfernen() {
     // new tool neither commits a shape from the old anchor nor takes the
     // still-held left button for a new press (no snapshot, a second stamp).
     const bool Stempel = FMarke.Modus == mHaekchen || FMarke.Modus == mKreuz;
-    if ((IstFormModus(FMarke.Modus) || Stempel) && Lx >= 0 && Ly >= 0) {
+    if ((HatGummiband(FMarke.Modus) || Stempel) && Lx >= 0 && Ly >= 0) {
         VorschauFigur(FMarke.Modus, FMarke.Dicke);
         Lx = Ly = -1;
         FLinksGesperrt = true;

@@ -46,6 +46,12 @@ void TScreenForm::Img1MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (AndereTaste) Zeichenbewegung(Shift, Sx, Sy, X, Y);
     MausShift = Shift & TShiftState(ssLeft);
     if (!Shift.Has(ssLeft)) return;
+    if (ToolForm->Modus == mZoom) {
+        if (Shift.Has(ssShift))
+            FarbeAufnehmen();
+        else
+            ZiehzeigerZeigen();
+    }
     // Each press in the lens switches between 200 % and 400 %.
     if (ToolForm->Modus == mLupe)
         ToolForm->LupeFak = ToolForm->LupeFak + 2 > 4 ? 2 : ToolForm->LupeFak + 2;
@@ -71,10 +77,11 @@ void TScreenForm::Img1MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     Shift = Normalisiert(Shift);
     MausShift = Shift & TShiftState(ssLeft);
     const int32_t m = ToolForm->Modus;
-    if (IstFormModus(m) || m == mBereich) {
+    if (HatGummiband(m)) {
         if (Lx < 0 || Ly < 0) return;
         // The release without the left button commits the shape or area.
         Zeichenbewegung(Shift.Without(ssLeft), Sx, Sy, X, Y);
     }
+    if (m == mZoom && !Shift.Has(ssLeft)) ZiehzeigerBeenden();
     Lx = Ly = -1;
 }

@@ -1,36 +1,69 @@
-// Keys the overlay handles itself, after the popup menu's shortcuts: the
-// zoom steps of the numeric keypad and minus, and the zoom view's hairlines
-// while Ctrl is held.
+// The overlay's own keys. The popup menu's shortcuts work here too; the rows
+// below add the Shift constraint, the area nudging and the keys of the zoom
+// view. The overlay sees every key before the text field does.
 
-#include "app/codes.h"
 #include "overlay/scrwin.h"
-#include "overlay/zoomtasten.h"
+#include "overlay/tastenregeln.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 
+namespace {
+
+// Redoes the current step at the same point with the new shift state, so a
+// dragged shape snaps at once.
+void SchrittWiederholen(TShiftState Shift) {
+    TScreenForm* s = ScreenForm;
+    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
+}
+
+void FadenZeigen(TShiftState) {
+    ScreenForm->ZoomFadenkreuz(true);
+}
+
+// The picture's own key event in the zoom view, after the overlay's: any key
+// without Ctrl hides the hairlines.
+void Img2KeyDown(TShiftState Shift) {
+    ScreenForm->ZoomFadenkreuz(Shift.Has(ssCtrl));
+}
+
+constexpr TTastenRegel OverlayTasten[] = {
+    {0, TTastenMods::MitShift, 0, SchrittWiederholen},
+    {0, TTastenMods::GenauStrg, mZoom, FadenZeigen},
+};
+
+constexpr TTastenRegel Img2Tasten[] = {
+    {0, TTastenMods::Beliebig, mZoom, Img2KeyDown},
+};
+
+} // namespace
+
+void TScreenForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
+    TastenregelnAnwenden(OverlayTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(Img2Tasten, Key, Ziffernblock, Shift);
+}
+
+void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
+    if (Key == Qt::Key_Control && ToolForm->Modus == mZoom) ZoomFadenkreuz(false);
+    if (Key == Qt::Key_Shift) {
+        // A shape snapped by the Shift key returns to the real pointer.
+        const QPoint p = mapFromGlobal(QCursor::pos());
+        Zeichenbewegung(Shift | MausShift, Sx, Sy, p.x(), p.y());
+    }
+    if (ToolForm->Modus == mZoom && !Shift.Has(ssCtrl)) SetZoomZeiger(crDefault);
+    UmschaltFGedrueckt = false;
+}
+
 void TScreenForm::keyPressEvent(QKeyEvent* Event) {
-    const TShiftState s = TastenShiftState(Event->key(), Event->modifiers(), true);
-    FormKeyDown(Event->key(), s | MausShift, Event->modifiers().testFlag(Qt::KeypadModifier));
+    // Keys of the open text field were seen on their way to it.
+    if (!Memo1->hasFocus())
+        FormKeyDown(Event->key(), TastenShift(Event, true), Ziffernblock(Event));
     QWidget::keyPressEvent(Event);
 }
 
 void TScreenForm::keyReleaseEvent(QKeyEvent* Event) {
-    FormKeyUp(Event->key(), TastenShiftState(Event->key(), Event->modifiers(), false) | MausShift);
+    if (!Memo1->hasFocus()) FormKeyUp(Event->key(), TastenShift(Event, false));
     QWidget::keyReleaseEvent(Event);
-}
-
-void TScreenForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
-    TToolForm* t = ToolForm;
-    // The picture has the keyboard in the zoom view: any key without Ctrl
-    // hides the hairlines, any with Ctrl shows them.
-    if (t->Modus == mZoom) ZoomFadenkreuz(Shift.Has(ssCtrl));
-    const int32_t Schritt = ZoomTastenSchritt(Key, Shift, Ziffernblock);
-    if (Schritt > 0) t->ZoomInBtnClick();
-    if (Schritt < 0) t->ZoomOutBtnClick();
-}
-
-void TScreenForm::FormKeyUp(int Key, TShiftState Shift) {
-    Q_UNUSED(Shift);
-    if (Key == Qt::Key_Control && ToolForm->Modus == mZoom) ZoomFadenkreuz(false);
 }

@@ -5,6 +5,7 @@
 #include "app/codes.h"
 #include "controls/kvxspez.h"
 #include "overlay/scrwin.h"
+#include "overlay/tastenregeln.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -108,6 +109,14 @@ void TScreenForm::Memo1KeyPress(QChar& Key) {
 }
 
 bool TScreenForm::eventFilter(QObject* Watched, QEvent* Event) {
+    // The overlay's own keys come first, as for every other key.
+    if (Watched == Memo1 && Event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(Event);
+        FormKeyDown(k->key(), TastenShift(k, true), Ziffernblock(k));
+    } else if (Watched == Memo1 && Event->type() == QEvent::KeyRelease) {
+        const auto* k = static_cast<QKeyEvent*>(Event);
+        FormKeyUp(k->key(), TastenShift(k, false));
+    }
     if (Watched != Memo1 || Event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(Watched, Event);
     const auto* k = static_cast<QKeyEvent*>(Event);

@@ -22,6 +22,8 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
         TextZweig(Shift, xneu, yneu);
     } else if (Modus == mHaekchen || Modus == mKreuz) {
         ZeichenZweig(Shift, xneu, yneu);
+    } else if (Modus == mBereich) {
+        BereichZweig(Shift, xneu, yneu);
     } else if (Modus == mLupe) {
         LupeZweig(xneu, yneu);
     } else if (Modus == mZoom) {
@@ -32,9 +34,9 @@ void TScreenForm::Zeichenbewegung(TShiftState Shift, int32_t xalt, int32_t yalt,
 }
 
 void TScreenForm::Parken() {
-    // Without the left button the shape branch would commit the shape to
+    // Without the left button the shape and area branches would commit to
     // the parking position; a drag interrupted this way is dropped instead.
-    if (IstFormModus(ToolForm->Modus)) {
+    if (HatGummiband(ToolForm->Modus)) {
         ObjektVorschau();
         Lx = Ly = -1;
     }

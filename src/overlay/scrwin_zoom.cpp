@@ -49,6 +49,7 @@ void TScreenForm::ZoomZweig(TShiftState Shift, int32_t xneu, int32_t yneu) {
     Sx = xneu;
     Sy = yneu;
     ZoomFadenkreuz(Shift.Has(ssCtrl));
+    ZoomSchrittZeiger(Shift);
     // With the Shift key the left button picks a colour instead of dragging.
     if (!Shift.Has(ssShift) && Shift.Has(ssLeft)) {
         if (Lx < 0 || Ly < 0) {

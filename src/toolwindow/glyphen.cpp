@@ -1,5 +1,6 @@
 #include "toolwindow/glyphen.h"
 
+#include "overlay/groessen.h"
 #include "platform/canvas.h"
 
 #include <QPainter>
@@ -28,10 +29,10 @@ void TransparenteFarbe(QPainter& p, QColor c) {
     p.drawRect(QRect(2, 3, 14, 12));
 }
 
+// A bar across the glyph as thick as the width, centred on the middle.
 void Breite(QPainter& p, int Nr) {
-    const double w[] = {1.5, 3.0, 5.0, 8.0};
-    p.setPen(QPen(Tinte, w[Nr], Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4, 9), QPointF(14, 9));
+    const int d = BreitenGlyphenStaerke(Nr);
+    p.fillRect(QRect(2, (GlyphenGroesse - d) / 2, GlyphenGroesse - 4, d), Tinte);
 }
 
 void Pfeilspitze(QPainter& p, QPointF Spitze, QPointF Von) {
@@ -68,6 +69,17 @@ void Lupe(QPainter& p, int Zeichen) {
     p.setPen(QPen(Tinte, 1.5));
     if (Zeichen != 0) p.drawLine(QPointF(5, 7.5), QPointF(10, 7.5));
     if (Zeichen > 0) p.drawLine(QPointF(7.5, 5), QPointF(7.5, 10));
+}
+
+// A brown board with a metal clip at the top and a white sheet on it.
+void Klemmbrett(QPainter& p) {
+    p.setPen(QPen(Tinte, 1));
+    p.setBrush(QColor(170, 120, 60));
+    p.drawRect(QRectF(2.5, 2.5, 13, 15));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 5.5, 9, 11));
+    p.setBrush(QColor(170, 170, 170));
+    p.drawRect(QRectF(6.5, 0.5, 5, 4));
 }
 
 void Werkzeug(QPainter& p, int Nr) {
@@ -144,6 +156,33 @@ void Werkzeug(QPainter& p, int Nr) {
         p.drawLine(QPointF(3, 15), QPointF(15, 3));
         p.drawLine(QPointF(3, 3), QPointF(15, 15));
         break;
+    case 31: // print: a printer with a sheet coming out
+        p.setPen(QPen(Tinte, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 1.5, 7, 5));
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRect(QRectF(1.5, 6.5, 15, 7));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 11.5, 9, 5));
+        p.setPen(QPen(QColor(0, 160, 0), 1));
+        p.drawPoint(QPointF(14, 8.5));
+        break;
+    case 32: // save: a floppy disk
+        p.setPen(QPen(Tinte, 1));
+        p.setBrush(QColor(50, 80, 160));
+        p.drawPolygon(QPolygonF({{1.5, 1.5}, {14.5, 1.5}, {16.5, 3.5}, {16.5, 16.5}, {1.5, 16.5}}));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 1.5, 8, 5));
+        p.drawRect(QRectF(3.5, 9.5, 11, 7));
+        p.setBrush(Tinte);
+        p.drawRect(QRectF(9.5, 2.5, 2, 3));
+        break;
+    case 33: // copy to the clipboard: a clipboard with a sheet
+        Klemmbrett(p);
+        p.setPen(QPen(QColor(120, 120, 120), 1));
+        for (double y : {8.5, 11.5, 14.5})
+            p.drawLine(QPointF(6, y), QPointF(12, y));
+        break;
     case 34: // info: a round "i"
         p.setPen(QPen(Tinte, 1));
         p.setBrush(QColor(60, 110, 200));
@@ -163,6 +202,20 @@ void Werkzeug(QPainter& p, int Nr) {
         for (double y : {5.5, 8.5, 11.5, 14.5})
             p.drawLine(QPointF(5, y), QPointF(13, y));
         break;
+    case 37: // e-mail: an envelope
+        p.setPen(QPen(Tinte, 1));
+        p.setBrush(QColor(255, 245, 200));
+        p.drawRect(QRectF(1.5, 4.5, 15, 10));
+        p.drawPolyline(QPolygonF({{1.5, 4.5}, {9, 10.5}, {16.5, 4.5}}));
+        break;
+    case 48: // paste: a clipboard with an arrow pointing into it
+        Klemmbrett(p);
+        p.setPen(QPen(QColor(0, 130, 0), 2));
+        p.drawLine(QPointF(9, 7), QPointF(9, 13));
+        p.setPen(QPen(QColor(0, 130, 0), 1));
+        p.setBrush(QColor(0, 130, 0));
+        p.drawPolygon(QPolygonF({{5.5, 11.5}, {12.5, 11.5}, {9, 15.5}}));
+        break;
     default:
         break;
     }
@@ -170,12 +223,24 @@ void Werkzeug(QPainter& p, int Nr) {
 
 } // namespace
 
+int BreitenGlyphenStaerke(int Nr) {
+    // The widest stroke becomes 14 of the glyph's 18 pixels.
+    constexpr double Massstab = 14.0 / DickeTab[4];
+    return static_cast<int>(std::lround(DickeTab[Nr + 1] * Massstab));
+}
+
+QPixmap FarbGlyphe(TColor c) {
+    QPixmap p(GlyphenGroesse, GlyphenGroesse);
+    p.fill(QColor::fromRgb(TColorToQRgb(c)));
+    return p;
+}
+
 QPixmap WerkzeugGlyphe(int Nr) {
     static const QColor Deckend[] = {Qt::red, Qt::yellow, Qt::green, Qt::blue};
     QImage img(GlyphenGroesse, GlyphenGroesse, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, Nr >= 10);
+    p.setRenderHint(QPainter::Antialiasing, Nr >= 14);
     if (Nr >= 0 && Nr <= 3)
         DeckendeFarbe(p, Deckend[Nr]);
     else if (Nr == 8)

@@ -3,6 +3,7 @@
 #include "app/codes.h"
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 
@@ -10,7 +11,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -26,11 +26,14 @@ bool AuswahlbereichAktiv(const TRect& R) {
 
 namespace {
 
-// The form's designed geometry: a Start button of 52 x 27 above a tool bar
-// of two 25 x 24 buttons per row at (1, 28).
+// The form's designed width and Start button height, until the settings'
+// button size is applied (SetToolWindowSize).
 constexpr int EntwurfBreite = 52;
-constexpr int EntwurfKnopfBreite = 25;
-constexpr int EntwurfKnopfHoehe = 24;
+constexpr int EntwurfStartHoehe = 27;
+
+// Milliseconds after the first show by which the one-time set-up runs even
+// without an activation.
+constexpr int ErsteEinrichtungSpaetestens = 500;
 
 QFont PixelSchrift(int Pixel) {
     QFont f(QStringLiteral("Liberation Sans"));
@@ -44,7 +47,7 @@ TToolForm::TToolForm(QWidget* Parent) : QWidget(Parent, Qt::Tool | Qt::WindowSta
     ToolForm = this;
     KomponentenErzeugen();
     ErzeugeAktionen();
-    ErzeugeWerkzeugButtons(ToolBar1Raster);
+    ErzeugeWerkzeugButtons();
     BlattMenuErzeugen();
     BefehleVerbinden();
     ToolBar1MouseMoveVerfolgen(this);
@@ -61,15 +64,11 @@ void TToolForm::KomponentenErzeugen() {
 
     StartFertigBtn = new QPushButton(this);
     StartFertigBtn->setFont(PixelSchrift(12));
-    StartFertigBtn->setGeometry(0, 0, EntwurfBreite, EntwurfKnopfHoehe + 3);
+    StartFertigBtn->setGeometry(0, 0, EntwurfBreite, EntwurfStartHoehe);
     connect(StartFertigBtn, &QPushButton::clicked, this, [this] { StartFertigBtnClick(); });
 
     ToolBar1 = new QWidget(this);
-    ToolBar1Raster = new QGridLayout(ToolBar1);
-    ToolBar1Raster->setContentsMargins(0, 0, 0, 0);
-    ToolBar1Raster->setSpacing(0);
-    ToolBar1->move(1, StartFertigBtn->height() + 1);
-    ToolBar1->setFixedWidth(2 * EntwurfKnopfBreite);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
 
     StartFertig1 = new QAction(this);
     StartFertig1->setShortcut(Qt::Key_F9);
@@ -93,6 +92,7 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
+    MauszeigerRegistrieren();
     Modus = mStift;
     VorZoomModus = mStift;
     LupeFak = 2;
@@ -102,19 +102,37 @@ void TToolForm::FormCreate() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     EmailDateiList.clear();
     ChronikDateiList.clear();
+    SetToolWindowSize();
 }
 
 bool TToolForm::event(QEvent* Event) {
-    if (Event->type() == QEvent::WindowActivate) FormActivate();
+    // The one-time set-up must not wait for an activation: without a window
+    // manager, or with one that does not activate new windows, none comes
+    // until the first click, which would then also start drawing mode and
+    // let the automatic start end it again. So it runs at the activation or,
+    // failing that, shortly after the window is first shown: by then a
+    // window manager has framed the window, so that the stored position
+    // places the frame, as it was stored.
+    if (Event->type() == QEvent::WindowActivate)
+        FormActivate();
+    else if (Event->type() == QEvent::Show && Start)
+        QTimer::singleShot(ErsteEinrichtungSpaetestens, this, &TToolForm::FormActivate);
     return QWidget::event(Event);
 }
 
 void TToolForm::BefehleVerbinden() {
-    connect(Rckgngig1, &QAction::triggered, this, [this] { RueckgaengigBtnClick(); });
-    connect(Alleslschen1, &QAction::triggered, this, [this] { ClearBtnClick(); });
-    connect(LeeresBlatt1, &QAction::triggered, this, [this] { BlattBtnClick(); });
-    connect(Hineinzoomen1, &QAction::triggered, this, [this] { ZoomInBtnClick(); });
-    connect(Herauszoomen1, &QAction::triggered, this, [this] { ZoomOutBtnClick(); });
+    const auto Befehl = [this](QAction* a, auto Handler) {
+        connect(a, &QAction::triggered, this, Handler);
+        a->setEnabled(true);
+    };
+    Befehl(Rckgngig1, &TToolForm::RueckgaengigBtnClick);
+    Befehl(Alleslschen1, &TToolForm::ClearBtnClick);
+    Befehl(LeeresBlatt1, &TToolForm::BlattBtnClick);
+    Befehl(Auswahlbereich1, [] {
+        if (AuswahlForm) AuswahlForm->Zeigen();
+    });
+    Befehl(Hineinzoomen1, &TToolForm::ZoomInBtnClick);
+    Befehl(Herauszoomen1, &TToolForm::ZoomOutBtnClick);
     // Where "+" needs Shift, Ctrl+Shift+plus is what the user types for
     // Ctrl and plus; Qt does not match it to Ctrl++ by itself.
     Hineinzoomen1->setShortcuts(
@@ -124,7 +142,10 @@ void TToolForm::BefehleVerbinden() {
 void TToolForm::FormActivate() {
     if (!Start) return;
     LoadSettings();
+    SetImageListZusatzCol();
+    SetToolWindowSize();
     SetButtonEinstellungen();
+    if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();
     Start = false;
@@ -158,6 +179,8 @@ bool TToolForm::FormClose() {
 void TToolForm::SetWerkzeug() {
     TScreenForm* s = ScreenForm;
     if (!s) return;
+    s->AuswahlBereichZeigen();
+    s->SetMauszeiger();
     s->Img2->setVisible(Modus == mLupe || Modus == mZoom);
     // The read-out of the zoom view goes with it.
     s->ZoomInfoPan->setVisible(Modus == mZoom);

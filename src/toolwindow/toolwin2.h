@@ -4,20 +4,22 @@
 // of drawing mode; the overlay reads them from here.
 
 #include "app/codes.h"
+#include "overlay/shiftstate.h"
 #include "platform/canvas.h"
 #include "platform/tcolor.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <QMenu>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QActionGroup;
-class QGridLayout;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -63,11 +65,10 @@ public:
     void SetZustandZeichnen();
     void UpdateStartFertigBtn();
 
-    // The window's components. ToolBar1 holds the tool buttons in a grid of
-    // two columns; InfoBtn is its last row.
+    // The window's components. ToolBar1 holds the tool buttons two per row;
+    // InfoBtn is its last row.
     QPushButton* StartFertigBtn;
     QWidget* ToolBar1;
-    QGridLayout* ToolBar1Raster;
     QToolButton* InfoBtn = nullptr;
     QAction* StartFertig1;
     QTimer* Timer1;
@@ -161,9 +162,23 @@ public:
     // (toolwin2_panels.cpp).
     void CheckPanels();
     void ToolBar1MouseMove();
-    // Adds the width, colour and tool buttons, two per row, below the rows
-    // already in L.
-    void ErzeugeWerkzeugButtons(QGridLayout* L);
+    // Creates the buttons of ToolBar1 in their order, with the gaps
+    // between their groups (toolwin2_groesse.cpp).
+    void ErzeugeWerkzeugButtons();
+    // Applies AnzZusatzCol, WerkzeugGroesseX and WerkzeugGroesseY to the
+    // buttons, ToolBar1, the Start button and the window.
+    void SetToolWindowSize();
+    // Moves the window up or left as far as needed to lie wholly on its
+    // monitor; it never moves down or right.
+    void AufMonitorHalten();
+
+    // The extra colours (toolwin2_zusatzfarben.cpp). Their glyphs are solid
+    // squares of ZusatzCol[1..10].
+    void SetImageListZusatzCol();
+    // Chooses extra colour n (1 to 10): opaque, FarbMode 20 + n.
+    void ZusatzColBtnClick(int32_t n);
+    // Unchecks the ten fixed colour menu items.
+    void ClearFarbMenuChecks();
     // Makes PopupMenu1 the context menu of W and its shortcuts work there.
     void PopupMenu1Anbinden(QWidget* W);
 
@@ -198,6 +213,16 @@ public:
     void RechteckGefuelltBtnClick() { WerkzeugBtnClick(mRechteckGefuellt); }
     void EllipseGefuelltBtnClick() { WerkzeugBtnClick(mEllipseGefuellt); }
     void BereichBtnClick() { WerkzeugBtnClick(mBereich); }
+    void ZusatzCol1BtnClick() { ZusatzColBtnClick(1); }
+    void ZusatzCol2BtnClick() { ZusatzColBtnClick(2); }
+    void ZusatzCol3BtnClick() { ZusatzColBtnClick(3); }
+    void ZusatzCol4BtnClick() { ZusatzColBtnClick(4); }
+    void ZusatzCol5BtnClick() { ZusatzColBtnClick(5); }
+    void ZusatzCol6BtnClick() { ZusatzColBtnClick(6); }
+    void ZusatzCol7BtnClick() { ZusatzColBtnClick(7); }
+    void ZusatzCol8BtnClick() { ZusatzColBtnClick(8); }
+    void ZusatzCol9BtnClick() { ZusatzColBtnClick(9); }
+    void ZusatzCol10BtnClick() { ZusatzColBtnClick(10); }
 
     QMenu* PopupMenu1 = nullptr;
     QMenu* Strichdicke1 = nullptr;
@@ -218,10 +243,15 @@ public:
             *Rckgngig1 = nullptr, *Alleslschen1 = nullptr, *LeeresBlatt1 = nullptr,
             *Drucken1 = nullptr, *Speichern1 = nullptr, *AlsEMailversenden1 = nullptr,
             *IndieZwischenablage1 = nullptr, *AusZwischenablage1 = nullptr, *Info1 = nullptr;
+    // The extra colours' actions, index 1 to 10; members of FarbGruppe, on
+    // buttons only.
+    std::array<QAction*, AnzZusatzColMax + 1> ZusatzColAktion{};
+    // The buttons of the extra colours, index 1 to 10.
+    std::array<QToolButton*, AnzZusatzColMax + 1> ZusatzColBtn{};
 
     // The key-down and key-up handling of the window; acts only in drawing mode.
-    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
-    void FormKeyUp(int Key, Qt::KeyboardModifiers Shift);
+    void FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock = false);
+    void FormKeyUp(int Key, TShiftState Shift);
 
 protected:
     bool event(QEvent* Event) override;
@@ -233,6 +263,15 @@ private:
     void FormCreate();
     void KomponentenErzeugen();
     void SetClientHoehe(int Hoehe);
+    // A part of ToolBar1: a button, or (Knopf nullptr) a gap of Luecke
+    // pixels that ends a row.
+    struct TLeistenTeil {
+        QToolButton* Knopf;
+        int Luecke;
+    };
+    std::vector<TLeistenTeil> Leiste;
+    // Places the shown buttons of Leiste two per row; returns the height.
+    int LeisteAnordnen();
     // Keeps the tool window above the overlay while drawing mode lasts.
     void FensterReihenfolge();
     void BlattMenuErzeugen();
@@ -241,13 +280,21 @@ private:
     void BlattErzeugen(TColor Grund, void (*Muster)(TCanvas&, QSize, int32_t), int32_t a);
     void ButtonsNachUndo();
     void ErzeugeAktionen();
+    void ErzeugeZusatzColAktionen();
     // Connects the commands whose handlers live in other files of the window.
     void BefehleVerbinden();
     // Lets the pointer's moves over W and its children reach ToolBar1MouseMove.
     void ToolBar1MouseMoveVerfolgen(QWidget* W);
     bool eventFilter(QObject* Objekt, QEvent* Event) override;
+    // Shows a button's hint with the shortcut of its command; the hint
+    // itself stays as the translation sets it.
+    bool HinweisZeigen(QObject* Objekt, QEvent* Event);
     void ErzeugePopupMenu1();
     // ---- end of tool, colour and width choice ----
 };
 
 extern TToolForm* ToolForm;
+
+// The hint as a tooltip shows it: with the shortcut in the desktop's
+// language in brackets, e.g. "Zeichenstift (Alt+S)".
+QString HinweisMitTaste(const QString& Hint, const QKeySequence& Taste);

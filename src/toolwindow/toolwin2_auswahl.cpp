@@ -40,10 +40,14 @@ void TToolForm::UpdateTextFarbe() {
 }
 
 void TToolForm::SetButtonEinstellungen() {
+    if (ScreenForm) ScreenForm->SetMauszeiger();
     if (StiftdickeMode >= 1 && StiftdickeMode <= 4) DickeBtnClick(StiftdickeMode);
     // A stored 5 is taken for the last transparent colour.
     const int32_t f = FarbMode == fmMarkBlau + 1 ? fmMarkBlau : FarbMode;
-    if (Farbeintrag(f)) FarbBtnClick(f);
+    if (IstZusatzFarbe(f))
+        ZusatzColBtnClick(f - fmZusatz);
+    else if (Farbeintrag(f))
+        FarbBtnClick(f);
     if (Modus >= mStift && Modus <= mBereich) {
         WerkzeugBtnClick(Modus);
     } else if (Modus == mLupe) {

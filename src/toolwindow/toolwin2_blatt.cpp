@@ -7,7 +7,6 @@
 #include "toolwindow/blattmuster.h"
 #include "toolwindow/toolwin2.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -48,9 +47,14 @@ void TToolForm::BlattMenuErzeugen() {
 }
 
 void TToolForm::BlattBtnClick() {
-    const QPoint Unten =
-        BlattBtn ? BlattBtn->mapToGlobal(QPoint(0, BlattBtn->height())) : QCursor::pos();
-    BlattMenu->popup(Unten);
+    // The shortcut works in the ready state too, where the button lies
+    // below the visible Start button; the menu then opens below the window.
+    const bool KnopfSichtbar =
+        BlattBtn && BlattBtn->isVisible() &&
+        (BlattBtn->window() != this ||
+         rect().contains(BlattBtn->mapTo(this, QPoint(0, BlattBtn->height() - 1))));
+    BlattMenu->popup(KnopfSichtbar ? BlattBtn->mapToGlobal(QPoint(0, BlattBtn->height()))
+                                   : mapToGlobal(QPoint(0, height())));
 }
 
 void TToolForm::BlattErzeugen(TColor Grund, void (*Muster)(TCanvas&, QSize, int32_t), int32_t a) {

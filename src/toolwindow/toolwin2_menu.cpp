@@ -9,9 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QGridLayout>
 #include <QMenu>
-#include <QToolButton>
 
 namespace {
 
@@ -70,8 +68,11 @@ void TToolForm::ErzeugeAktionen() {
                 WerkzeugBtnClick(m);
         });
     }
+    ErzeugeZusatzColAktionen();
+    // A command is available once its handler is connected
+    // (BefehleVerbinden).
     for (const TBefehlEintrag& e : BefehlTabelle)
-        NeueAktion(this, e);
+        NeueAktion(this, e)->setEnabled(false);
     ErzeugePopupMenu1();
     PopupMenu1Anbinden(this);
 }
@@ -119,56 +120,4 @@ void TToolForm::PopupMenu1Anbinden(QWidget* W) {
     W->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(W, &QWidget::customContextMenuRequested, PopupMenu1,
             [W, M = PopupMenu1](const QPoint& P) { M->popup(W->mapToGlobal(P)); });
-}
-
-namespace {
-
-QToolButton* Knopf(TToolForm* F, QAction* a, const char* Name) {
-    auto* b = new QToolButton(F);
-    b->setObjectName(QString::fromUtf8(Name));
-    b->setDefaultAction(a);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setAutoRaise(true);
-    b->setIconSize(QSize(GlyphenGroesse, GlyphenGroesse));
-    b->setFixedSize(WerkzeugGroesseX, WerkzeugGroesseY);
-    return b;
-}
-
-// Button order of the colours and tools, two per row.
-constexpr int32_t KnopfFarben[] = {1, 11, 2, 12, 3, 13, 4, 14, 15, 16};
-constexpr int32_t KnopfWerkzeuge[] = {1, 2, 3, 5, 4, 11, 10, 12, 9, 6, 7, 8, 13, 14};
-
-} // namespace
-
-void TToolForm::ErzeugeWerkzeugButtons(QGridLayout* L) {
-    int Zeile = L->count() == 0 ? 0 : L->rowCount();
-    int Spalte = 0;
-    auto Setze = [&](QAction* a, const char* Name) {
-        L->addWidget(Knopf(this, a, Name), Zeile, Spalte);
-        Spalte = 1 - Spalte;
-        if (Spalte == 0) ++Zeile;
-    };
-    auto Luecke = [&](int Hoehe) { L->setRowMinimumHeight(Zeile++, Hoehe); };
-    for (const TDickeEintrag& e : DickeTabelle)
-        Setze(this->*e.Aktion, e.KnopfName);
-    Luecke(9);
-    for (int32_t f : KnopfFarben) {
-        const TFarbEintrag* e = Farbeintrag(f);
-        Setze(this->*e->Aktion, e->KnopfName);
-    }
-    Luecke(8);
-    for (int32_t m : KnopfWerkzeuge) {
-        const TWerkzeugEintrag* e = Werkzeugeintrag(m);
-        Setze(this->*e->Aktion, e->KnopfName);
-    }
-    Luecke(8);
-    for (const TBefehlEintrag& e : BefehlTabelle)
-        if (e.KnopfName) Setze(this->*e.Aktion, e.KnopfName);
-    Luecke(8);
-    Setze(Rckgngig1, "RueckgaengigBtn");
-    Setze(Alleslschen1, "ClearBtn");
-    Setze(LeeresBlatt1, "BlattBtn");
-    BlattBtn = L->itemAtPosition(Zeile, 0)->widget();
-    Setze(Info1, "InfoBtn");
-    InfoBtn = static_cast<QToolButton*>(L->itemAtPosition(Zeile - 1, 1)->widget());
 }

@@ -1,38 +1,62 @@
 // The tool window's own keys. The popup menu's shortcuts are handled before
 // these by the actions themselves; what is left acts only in drawing mode.
+// Most rows are those of the overlay, which the two windows share.
 
 #include "app/codes.h"
 #include "overlay/scrwin.h"
-#include "overlay/zoomtasten.h"
+#include "overlay/tastenregeln.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
+namespace {
+
+// Redraws the zoom view at its last pointer position with the new shift
+// state.
+void ZoomNeuZeichnen(TShiftState Shift) {
+    TScreenForm* s = ScreenForm;
+    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
+}
+
+void FadenZeigen(TShiftState) {
+    ScreenForm->ZoomFadenkreuz(true);
+}
+
+constexpr TTastenRegel WerkzeugfensterTasten[] = {
+    {0, TTastenMods::MitShift, mZoom, ZoomNeuZeichnen},
+    {0, TTastenMods::GenauStrg, mZoom, FadenZeigen},
+};
+
+// The keyboard's modifiers and the mouse buttons held.
+TShiftState Umschaltzustand(const QKeyEvent* Event, bool Gedrueckt) {
+    return TastenShift(Event, Gedrueckt) |
+           ShiftStateFrom(Qt::NoModifier, QGuiApplication::mouseButtons());
+}
+
+} // namespace
+
 void TToolForm::keyPressEvent(QKeyEvent* Event) {
-    FormKeyDown(Event->key(), Event->modifiers());
+    FormKeyDown(Event->key(), Umschaltzustand(Event, true), Ziffernblock(Event));
     QWidget::keyPressEvent(Event);
 }
 
 void TToolForm::keyReleaseEvent(QKeyEvent* Event) {
-    FormKeyUp(Event->key(), Event->modifiers());
+    FormKeyUp(Event->key(), Umschaltzustand(Event, false));
     QWidget::keyReleaseEvent(Event);
 }
 
-void TToolForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
+void TToolForm::FormKeyDown(int Key, TShiftState Shift, bool Ziffernblock) {
     if (WinZustand != 1 || !ScreenForm) return;
-    const TShiftState s = TastenShiftState(Key, Shift, true);
-    if (s == TShiftState(ssCtrl) && Modus == mZoom) ScreenForm->ZoomFadenkreuz(true);
-    const int32_t Schritt = ZoomTastenSchritt(Key, s, Shift.testFlag(Qt::KeypadModifier));
-    if (Schritt > 0) ZoomInBtnClick();
-    if (Schritt < 0) ZoomOutBtnClick();
-    // With F held, the colour picker of the zoom view also draws with the
-    // picked colour.
-    if (Key == Qt::Key_F && Modus == mZoom) ScreenForm->UmschaltFGedrueckt = true;
+    TastenregelnAnwenden(WerkzeugfensterTasten, Key, Ziffernblock, Shift);
+    TastenregelnAnwenden(GemeinsameTasten, Key, Ziffernblock, Shift);
 }
 
-void TToolForm::FormKeyUp(int Key, Qt::KeyboardModifiers Shift) {
-    Q_UNUSED(Shift);
+void TToolForm::FormKeyUp(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
-    if (Key == Qt::Key_Control && Modus == mZoom) ScreenForm->ZoomFadenkreuz(false);
-    ScreenForm->UmschaltFGedrueckt = false;
+    TScreenForm* s = ScreenForm;
+    if (Key == Qt::Key_Control && Modus == mZoom) s->ZoomFadenkreuz(false);
+    if (Key == Qt::Key_Shift && Modus == mZoom) ZoomNeuZeichnen(Shift);
+    if (Modus == mZoom && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
+    s->UmschaltFGedrueckt = false;
 }

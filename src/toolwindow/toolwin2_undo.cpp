@@ -38,5 +38,6 @@ void TToolForm::ButtonsNachUndo() {
     // Re-applies the restored width, colour and tool to buttons, menu and
     // overlay, then brings the overlay in line with the restored tool.
     SetButtonEinstellungen();
+    ScreenForm->AuswahlBereichZeigen();
     CheckPanels();
 }

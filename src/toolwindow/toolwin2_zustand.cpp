@@ -9,7 +9,6 @@
 #include "platform/bildschirm.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
@@ -56,6 +55,7 @@ void TToolForm::BildschirmEinfrieren() {
 
     // The tool window must not be in the picture: hide it and give the
     // window system time to show what lies beneath.
+    const QRect Platz = geometry();
     hide();
     // The last Start's pictures go first: the memory they shared then takes
     // the new capture, instead of a fresh frame that must be faulted in.
@@ -82,11 +82,15 @@ void TToolForm::BildschirmEinfrieren() {
     // then keeps it above the full-screen overlay.
     winId();
     windowHandle()->setTransientParent(ScreenForm->windowHandle());
+    // A window manager that lets go of the hidden window may leave it where
+    // its frame was; it comes back where it was.
+    setGeometry(Platz);
     show();
 }
 
 void TToolForm::SetClientHoehe(int Hoehe) {
     setFixedSize(width(), Hoehe);
+    AufMonitorHalten();
 }
 
 void TToolForm::SetZustandBereit() {
@@ -96,8 +100,6 @@ void TToolForm::SetZustandBereit() {
 }
 
 void TToolForm::SetZustandZeichnen() {
-    ToolBar1Raster->activate();
-    ToolBar1->resize(ToolBar1->width(), ToolBar1->sizeHint().height());
     SetClientHoehe(ToolBar1->y() + InfoBtn->y() + InfoBtn->height() + 1);
     WinZustand = 1;
     UpdateStartFertigBtn();

@@ -100,10 +100,12 @@ def rechteck_abweichungen(a, b, rect, ausser=()):
 
 
 class Sitzung:
-    """One X server with openbox. monitore: list of (x, y, w, h) set with
+    """One X server with openbox (without any window manager when
+    fenstermanager is false). monitore: list of (x, y, w, h) set with
     xrandr --setmonitor; the first is primary."""
 
-    def __init__(self, display, breite, hoehe, monitore=None, binary=None):
+    def __init__(self, display, breite, hoehe, monitore=None, binary=None, fenstermanager=True):
+        self.fenstermanager = fenstermanager
         self.display = ":%d" % display
         self.breite, self.hoehe = breite, hoehe
         self.monitore = monitore or [(0, 0, breite, hoehe)]
@@ -173,6 +175,8 @@ class Sitzung:
                 self.befehl("xrandr", "--setmonitor", name,
                             "%d/%dx%d/%d+%d+%d" % (w, w * 254 // 960, h, h * 254 // 960, x, y),
                             "screen" if i == 0 else "none")
+        if not self.fenstermanager:
+            return
         self.starte(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
                     stderr=subprocess.DEVNULL)
         warte_bis(lambda: "window id" in self.befehl("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",

@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextStream>
@@ -92,8 +91,6 @@ void Ort(const char* Name, const QRect& r) {
 
 int Orte(TToolForm& t) {
     t.SetZustandZeichnen();
-    // Unshown, the tool bar's grid places its buttons only when asked to.
-    t.ToolBar1Raster->setGeometry(t.ToolBar1->rect());
     Ort("BlattBtn", QRect(t.BlattBtn->mapTo(&t, QPoint(0, 0)), t.BlattBtn->size()));
     Ort("LeeresBlatt1", t.PopupMenu1->actionGeometry(t.LeeresBlatt1));
     const std::pair<const char*, QAction*> Eintraege[] = {

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QGridLayout>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
@@ -124,7 +123,6 @@ class AuswahlTest : public ZeichenTest {
 protected:
     void SetUp() override {
         ZeichenTest::SetUp();
-        Raster = Tool->ToolBar1Raster;
         StiftdickeMode = 3;
         FarbMode = 1;
     }
@@ -152,8 +150,6 @@ protected:
     static void Taste(QWidget* W, QKeyCombination k) {
         QTest::keyClick(W, k.key(), k.keyboardModifiers());
     }
-
-    QGridLayout* Raster = nullptr;
 };
 
 } // namespace
@@ -210,51 +206,6 @@ TEST_F(AuswahlTest, KnoepfeTragenHintUndGlypheUndWirkenWieDasMenue) {
     Knopf("Dicke1Btn")->click();
     EXPECT_EQ(Tool->Sdicke, 3);
     EXPECT_EQ(GedrueckteKnoepfe(), QStringList({"DeckCol3Btn", "Dicke1Btn", "LinieBtn"}));
-}
-
-TEST_F(AuswahlTest, KnoepfeStehenZuZweitInIhrerReihe) {
-    const std::pair<const char*, QPoint> Stellen[] = {
-        {"Dicke1Btn", {0, 0}},
-        {"Dicke2Btn", {1, 0}},
-        {"Dicke4Btn", {1, 1}},
-        {"MarkCol1Btn", {0, 3}},
-        {"DeckCol1Btn", {1, 3}},
-        {"MarkCol4Btn", {0, 6}},
-        {"DeckCol4Btn", {1, 6}},
-        {"DeckCol5Btn", {0, 7}},
-        {"DeckCol6Btn", {1, 7}},
-        {"StiftBtn", {0, 9}},
-        {"SchwammBtn", {1, 9}},
-        {"LinieBtn", {0, 10}},
-        {"PfeilBtn", {1, 10}},
-        {"RechteckBtn", {0, 11}},
-        {"RechteckGefuelltBtn", {1, 11}},
-        {"EllipseBtn", {0, 12}},
-        {"EllipseGefuelltBtn", {1, 12}},
-        {"DoppelpfeilBtn", {0, 13}},
-        {"TextBtn", {1, 13}},
-        {"HaekchenBtn", {0, 14}},
-        {"KreuzBtn", {1, 14}},
-        {"BereichBtn", {0, 15}},
-        {"LupeBtn", {1, 15}},
-        {"ZoomInBtn", {0, 17}},
-        {"ZoomOutBtn", {1, 17}},
-        {"RueckgaengigBtn", {0, 19}},
-        {"ClearBtn", {1, 19}},
-        {"BlattBtn", {0, 20}},
-        {"InfoBtn", {1, 20}},
-    };
-    for (const auto& [Name, Stelle] : Stellen) {
-        int Zeile = -1, Spalte = -1, rs, cs;
-        const int i = Raster->indexOf(Knopf(Name));
-        ASSERT_GE(i, 0) << Name;
-        Raster->getItemPosition(i, &Zeile, &Spalte, &rs, &cs);
-        EXPECT_EQ(QPoint(Spalte, Zeile), Stelle) << Name;
-    }
-    EXPECT_EQ(Raster->count(), 4 + 10 + 14 + 2 + 4);
-    EXPECT_EQ(Raster->rowMinimumHeight(2), 9);
-    EXPECT_EQ(Raster->rowMinimumHeight(8), 8);
-    EXPECT_EQ(Raster->rowMinimumHeight(16), 8);
 }
 
 TEST_F(AuswahlTest, PopupMenueHatJedenEintragMitCaptionUndShortcut) {
@@ -351,6 +302,9 @@ TEST_F(AuswahlTest, ShortcutsWirkenImWerkzeugfensterUndAufDerZeichenflaeche) {
             EXPECT_TRUE(Knopf(w.Knopf)->isChecked()) << w.Knopf;
         }
         for (const auto& b : Befehle) {
+            // The key reaches its action whether or not its command is
+            // available yet.
+            (Tool.get()->*b.Aktion)->setEnabled(true);
             QSignalSpy Ausgeloest(Tool.get()->*b.Aktion, &QAction::triggered);
             Taste(Fenster, b.Taste);
             EXPECT_EQ(Ausgeloest.count(), 1) << b.Caption;
@@ -434,8 +388,9 @@ TEST_F(AuswahlTest, OeffnenDesPopupMenuesParktDenZeiger) {
 }
 
 TEST_F(AuswahlTest, GlyphenSindEigenUndZeigenIhreFarbe) {
-    const int Nummern[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                           15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 35};
+    const int Nummern[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                           13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+                           26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 48};
     QList<QImage> Bilder;
     for (int n : Nummern) {
         const QImage g = WerkzeugGlyphe(n).toImage();
