@@ -11,6 +11,8 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth openbox x11-xserver-utils x11-utils xdotool xclip imagemagick
   xdg-utils python3
+  libx11-dev libxcb1-dev libxcb-shm0-dev
+  xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
   librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )

@@ -1,5 +1,7 @@
 #include "overlay/dirtytiles.h"
 
+#include "platform/rahmenpuffer.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -39,13 +41,15 @@ void TDirtyTiles::Sync(const QImage& Quelle, QImage& Ziel) {
     if (Quelle.size() != FSize) Reset(Quelle.size());
     if (Ziel.size() != Quelle.size() || Ziel.format() != Quelle.format() ||
         FCount == static_cast<int>(FFlags.size())) {
-        Ziel = Quelle.copy();
+        Ziel = Quelle;
+        EigenePixel(Ziel);
         Clear();
         return;
     }
     if (FCount == 0) return;
     const int Bpp = Quelle.depth() / 8;
-    uchar* Dst = Ziel.bits(); // detaches a shared copy once
+    EigenePixel(Ziel);
+    uchar* Dst = Ziel.bits();
     const uchar* Src = Quelle.constBits();
     const qsizetype Stride = Quelle.bytesPerLine();
     const qsizetype DStride = Ziel.bytesPerLine();

@@ -109,6 +109,11 @@ void TScreenForm::AufnahmeLaden(const QImage& Aufnahme) {
     Img2->LayerVerstecken();
 }
 
+void TScreenForm::BilderFreigeben() {
+    Img1->SetBitmap(QImage(), true);
+    Img2->Bitmap = QImage();
+}
+
 void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {
     setWindowState(Qt::WindowNoState);
     setGeometry(Monitor);

@@ -154,6 +154,8 @@ public:
     // position or undo position is kept. The tool window's undo copy must
     // already hold the same picture.
     void AufnahmeLaden(const QImage& Aufnahme);
+    // Lets go of the pictures of the hidden overlay before a new capture.
+    void BilderFreigeben();
     // Shows the overlay borderless over exactly the monitor rectangle.
     void AufMonitorZeigen(const QRect& Monitor);
 

@@ -1,5 +1,7 @@
 #include "platform/bildschirm.h"
 
+#include "platform/shmaufnahme.h"
+
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -20,9 +22,11 @@ public:
     QImage Aufnahme(int Index) override {
         const QList<QScreen*> s = QGuiApplication::screens();
         if (Index < 0 || Index >= s.size()) return QImage();
-        // Qt 6 takes x and y relative to the screen itself; without a size
-        // the whole screen comes back at device resolution.
-        QImage Bild = s[Index]->grabWindow(0).toImage();
+        QImage Bild = ShmAufnahme(s[Index]->geometry());
+        if (!Bild.isNull()) return Bild;
+        // Without MIT-SHM: Qt 6 takes x and y relative to the screen itself;
+        // without a size the whole screen comes back at device resolution.
+        Bild = s[Index]->grabWindow(0).toImage();
         if (Bild.format() != QImage::Format_RGB32)
             Bild = Bild.convertToFormat(QImage::Format_RGB32);
         return Bild;

@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include "platform/rahmenpuffer.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 #include <cstdlib>
@@ -56,12 +58,18 @@ void TCanvas::Attach(QImage* Bild) {
     FBild = Bild;
 }
 
+void TCanvas::EigeneBits() {
+    // With a painter open the picture is its own already.
+    if (!FPainter.isActive()) EigenePixel(*FBild);
+}
+
 void TCanvas::Release() {
     if (FPainter.isActive()) FPainter.end();
 }
 
 QPainter& TCanvas::Painter() {
     if (!FPainter.isActive()) {
+        EigenePixel(*FBild);
         FPainter.begin(FBild);
         FPainter.setRenderHint(QPainter::Antialiasing, false);
     }
@@ -124,6 +132,7 @@ void TCanvas::Line(int x1, int y1, int x2, int y2) {
 void TCanvas::ThinLine(int x1, int y1, int x2, int y2) {
     if (Pen.Mode == pmNop) return;
     const QRect Frame = FBild->rect();
+    EigeneBits();
     uchar* Bits = FBild->bits();
     const qsizetype Stride = FBild->bytesPerLine();
     const QRgb Farbe = ColorFor(Pen.Mode, Pen.Color).rgb();
@@ -265,6 +274,7 @@ void TCanvas::CopyBlock(const QImage& Src, const QRect& R) {
     }
     const int Bpp = FBild->depth() / 8;
     const size_t Bytes = static_cast<size_t>(Clip.width()) * static_cast<size_t>(Bpp);
+    EigeneBits();
     uchar* Dst = FBild->bits();
     const uchar* From = Quelle->constBits();
     const qsizetype DstStride = FBild->bytesPerLine(), SrcStride = Quelle->bytesPerLine();

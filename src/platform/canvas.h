@@ -80,6 +80,8 @@ public:
     void SetInvertPen();
 
 private:
+    // Makes the picture the only owner of its pixels before they are written.
+    void EigeneBits();
     QPainter& Painter();
     void ApplyPen();
     void ApplyBrushOnly();

@@ -64,6 +64,10 @@ void TToolForm::BildschirmEinfrieren() {
     // window system time to show what lies beneath.
     const QRect Platz = geometry();
     hide();
+    // The last Start's pictures go first: the memory they shared then takes
+    // the new capture, instead of a fresh frame that must be faulted in.
+    OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = QImage();
+    ScreenForm->BilderFreigeben();
     DelayMs(50);
     QImage Bild = Quelle.Aufnahme(Nr);
     if (Bild.isNull()) {

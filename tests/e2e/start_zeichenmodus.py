@@ -146,3 +146,30 @@ def zwei_monitore_werkzeugmonitor(display):
             app.start_fertig_klicken()
             app.warte_ohne_overlay()
             bild = neu
+
+
+def wiederholter_start_4k(display):
+    """Each Start at 3840 x 2160 shows exactly the screen of its moment, though
+    the memory of the last capture and its drawing is used again."""
+    b, h = 3840, 2160
+    with Sitzung(display, b, h) as s:
+        s.zeige_hintergrund(Bild.muster(b, h, 4))
+        app = Skribano(s).starten()
+        for saat in (4, 5, 6):
+            bild = Bild.muster(b, h, saat)
+            app.start_fertig_klicken()
+            app.warte_auf_overlay((0, 0, b, h))
+            time.sleep(0.5)
+            werkzeug = app.werkzeug_rahmen()
+            n, erstes = _abweichungen(s, bild, (0, 0, b, h), [werkzeug])
+            pruefe(n == 0, "Start %d zeigt das eingefrorene Bild: %d Abweichungen, erste %s" %
+                   (saat - 3, n, erstes))
+            # A stroke changes the picture the next Start's memory held.
+            s.ziehen([(2000 + 20 * i, 1500) for i in range(41)])
+            s.xdotool("mousemove", "--sync", 3000, 1900)
+            jetzt = s.bildschirm()
+            geaendert = sum(jetzt.pixel(x, 1500) != bild.pixel(x, 1500) for x in range(2020, 2780))
+            pruefe(geaendert == 760, "Strich auf dem Overlay: %d von 760 Pixeln" % geaendert)
+            app.start_fertig_klicken()
+            app.warte_ohne_overlay()
+            s.zeige_hintergrund(Bild.muster(b, h, saat + 1))

@@ -1,0 +1,13 @@
+#pragma once
+// Frame-sized private pictures. Their memory is mapped with transparent huge
+// pages requested (a first write then faults in 2 MiB at a time, not 4 KiB),
+// and it is kept when the last picture using it is gone, to be handed out
+// again: the first stroke of a later Start writes into memory that is
+// already there. Small pictures are left to Qt.
+
+#include <QImage>
+
+// Makes Bild the only owner of its pixels, copying them into a kept buffer
+// when they are shared (with the capture, the background, the undo copy).
+// Call before writing into a picture that may share its pixels.
+void EigenePixel(QImage& Bild);

@@ -1,0 +1,134 @@
+#include "platform/shmaufnahme.h"
+
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdint>
+#include <cstdlib>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <vector>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+struct TSegment {
+    uint32_t Id = 0;
+    uchar* Daten = nullptr;
+    size_t Groesse = 0;
+    // A picture still refers to the pixels: they must not be overwritten.
+    bool Benutzt = false;
+};
+
+// Segments live until the program ends; the kernel frees them with it
+// (they are marked for removal as soon as the server has attached them).
+std::vector<TSegment*>& Segmente() {
+    static std::vector<TSegment*> s;
+    return s;
+}
+
+void Freigeben(void* Info) {
+    static_cast<TSegment*>(Info)->Benutzt = false;
+}
+
+xcb_connection_t* Verbindung() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+bool ShmVorhanden(xcb_connection_t* c) {
+    static int Vorhanden = -1;
+    if (Vorhanden < 0) {
+        xcb_shm_query_version_reply_t* r =
+            xcb_shm_query_version_reply(c, xcb_shm_query_version(c), nullptr);
+        Vorhanden = r != nullptr;
+        std::free(r);
+    }
+    return Vorhanden == 1;
+}
+
+TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse) {
+    const int ShmId = shmget(IPC_PRIVATE, Groesse, IPC_CREAT | 0600);
+    if (ShmId < 0) return nullptr;
+    void* Adresse = shmat(ShmId, nullptr, 0);
+    auto* s = new TSegment;
+    s->Id = xcb_generate_id(c);
+    xcb_generic_error_t* Fehler =
+        Adresse == reinterpret_cast<void*>(-1)
+            ? nullptr
+            : xcb_request_check(c, xcb_shm_attach_checked(c, s->Id, uint32_t(ShmId), 0));
+    const bool Ok = Adresse != reinterpret_cast<void*>(-1) && !Fehler;
+    std::free(Fehler);
+    // Both sides are attached (or have failed): the segment goes when the
+    // last of them detaches, at the latest when the program ends.
+    shmctl(ShmId, IPC_RMID, nullptr);
+    if (!Ok) {
+        if (Adresse != reinterpret_cast<void*>(-1)) shmdt(Adresse);
+        delete s;
+        return nullptr;
+    }
+    s->Daten = static_cast<uchar*>(Adresse);
+    s->Groesse = Groesse;
+    Segmente().push_back(s);
+    return s;
+}
+
+// A free segment of the size, or a new one; unused segments of other sizes
+// (the monitor changed) are given back first.
+TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
+    std::vector<TSegment*>& Alle = Segmente();
+    for (TSegment* s : Alle)
+        if (!s->Benutzt && s->Groesse == Groesse) return s;
+    for (auto i = Alle.begin(); i != Alle.end();) {
+        if ((*i)->Benutzt) {
+            ++i;
+            continue;
+        }
+        xcb_shm_detach(c, (*i)->Id);
+        shmdt((*i)->Daten);
+        delete *i;
+        i = Alle.erase(i);
+    }
+    return NeuesSegment(c, Groesse);
+}
+
+// The server leaves the padding byte of depth-24 pixels undefined (mostly
+// zero); Format_RGB32 wants it 0xff.
+void AlphaSetzen(uchar* Daten, size_t Pixel) {
+    auto* p = reinterpret_cast<uint32_t*>(Daten);
+    for (size_t i = 0; i < Pixel; ++i)
+        p[i] |= 0xff000000u;
+}
+
+bool Tiefe24In32Bit(xcb_connection_t* c, const xcb_screen_t* Screen) {
+    if (Screen->root_depth != 24 || xcb_get_setup(c)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
+        return false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(xcb_get_setup(c)); f.rem; xcb_format_next(&f))
+        if (f.data->depth == 24) return f.data->bits_per_pixel == 32;
+    return false;
+}
+
+} // namespace
+
+QImage ShmAufnahme(const QRect& Rect) {
+    xcb_connection_t* c = Verbindung();
+    if (!c || Rect.isEmpty() || !ShmVorhanden(c)) return QImage();
+    const xcb_screen_t* Screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (!Screen || !Tiefe24In32Bit(c, Screen)) return QImage();
+    const size_t Groesse = size_t(Rect.width()) * size_t(Rect.height()) * 4;
+    TSegment* s = FreiesSegment(c, Groesse);
+    if (!s) return QImage();
+    xcb_shm_get_image_reply_t* r = xcb_shm_get_image_reply(
+        c,
+        xcb_shm_get_image(c, Screen->root, int16_t(Rect.x()), int16_t(Rect.y()),
+                          uint16_t(Rect.width()), uint16_t(Rect.height()), ~0u,
+                          XCB_IMAGE_FORMAT_Z_PIXMAP, s->Id, 0),
+        nullptr);
+    const bool Ok = r != nullptr;
+    std::free(r);
+    if (!Ok) return QImage();
+    AlphaSetzen(s->Daten, Groesse / 4);
+    s->Benutzt = true;
+    return QImage(s->Daten, Rect.width(), Rect.height(), Rect.width() * 4, QImage::Format_RGB32,
+                  Freigeben, s);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// A capture of the X server's screen through MIT-SHM: the server writes the
+// pixels straight into shared memory that the returned picture lives in, so
+// nothing crosses the socket and nothing is copied on our side. The segment
+// is kept and used again for the next capture once no picture refers to it
+// any more, so a later Start writes into memory that is already mapped.
+
+#include <QImage>
+#include <QRect>
+
+// The pixels of Rect (root window coordinates, device pixels) as
+// Format_RGB32; a null picture when the display offers no MIT-SHM (not X11,
+// a remote server), so that the caller can take the slow path.
+QImage ShmAufnahme(const QRect& Rect);
