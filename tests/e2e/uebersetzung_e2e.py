@@ -16,20 +16,16 @@ def _kopie(s, ordner_name):
     return ordner
 
 
-def _dialogtitel(s, app):
-    """Opens the area dialog with F2 from the tool window and returns its title."""
+def _dialog_heisst(s, app, titel):
+    """Opens the area dialog with F2 from the tool window and waits until a
+    window of the program has the title."""
     s.taste(app.werkzeug, "F2")
-    bekannt = {app.werkzeug}
 
-    def dialog():
-        for i in app._fenster():
-            if i not in bekannt:
-                return i
-        return None
-    did = warte_bis(dialog, text="Dialog erscheint")
-    titel = warte_bis(lambda: s.befehl("xdotool", "getwindowname", did).strip(), text="Titel")
-    s.xdotool("key", "--window", did, "Escape")
-    return titel
+    def namen():
+        return [s.befehl("xdotool", "getwindowname", i, pruefen=False).strip()
+                for i in app._fenster()]
+    warte_bis(lambda: titel in namen(), text="Dialog heißt %r" % titel)
+    pruefe(app.p.poll() is None, "Programm läuft weiter")
 
 
 def datei_beim_programm(display):
@@ -40,8 +36,7 @@ def datei_beim_programm(display):
         with open(os.path.join(ordner, DATEI), "w", encoding="utf-8") as f:
             f.write("\ufeff" + INHALT)
         app = Skribano(s).starten()
-        titel = _dialogtitel(s, app)
-        pruefe(titel == "Save, now; please # all of it", "Titel ist %r" % titel)
+        _dialog_heisst(s, app, "Save, now; please # all of it")
 
 
 def datei_anderswo(display):
@@ -55,5 +50,4 @@ def datei_anderswo(display):
             with open(os.path.join(o, DATEI), "w", encoding="utf-8") as f:
                 f.write(INHALT)
         app = Skribano(s).starten()
-        titel = _dialogtitel(s, app)
-        pruefe(titel == "Auswahlbereich", "Titel ist %r" % titel)
+        _dialog_heisst(s, app, "Auswahlbereich")
