@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth openbox x11-xserver-utils x11-utils xdotool xclip imagemagick
   xdg-utils python3
+  librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

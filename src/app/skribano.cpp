@@ -7,6 +7,7 @@
 #include "output/melde.h"
 #include "overlay/auswahl.h"
 #include "overlay/scrwin.h"
+#include "platform/endesignale.h"
 #include "platform/meldung.h"
 #include "platform/qtuebersetzung.h"
 #include "settings/einstellungen.h"
@@ -47,6 +48,9 @@ int SkribanoMain(int argc, char** argv) {
     auto Druck = std::make_unique<TDruckForm>();
     auto BlattAnzahl = std::make_unique<TBlattAnzahlForm>();
     auto Auswahl = std::make_unique<TAuswahlForm>();
+
+    // A logout or a kill ends the program the normal way, saving its settings.
+    const TEndeSignale EndeSignale([&Tool] { return Tool->ErzwungenesEnde(); });
 
     Tool->show();
     const int Ergebnis = App.exec();

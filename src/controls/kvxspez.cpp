@@ -38,7 +38,24 @@ QString DeleteAll(const QString& Text, const QString& Part) {
     return Result;
 }
 
+namespace {
+
+QString LinksAufgefuellt(const std::string& Text, int32_t Width) {
+    QString Result = QString::fromStdString(Text);
+    if (Result.size() < Width) Result = QString(Width - Result.size(), QChar(' ')) + Result;
+    return Result;
+}
+
+// Infinity and NaN have no digits to round; they get the classic texts.
+std::string NichtEndlich(long double Value) {
+    if (std::isnan(Value)) return "NAN";
+    return std::signbit(Value) ? "-INF" : "INF";
+}
+
+} // namespace
+
 QString FloatToStrWD(long double Value, int32_t Width, int32_t Decimals) {
+    if (!std::isfinite(Value)) return LinksAufgefuellt(NichtEndlich(Value), Width);
     // Write the magnitude with 18 significant digits, then cut after the kept
     // decimals and round up on a first dropped digit of 5 or more.
     const bool Negative = std::signbit(Value) && Value != 0;
@@ -77,9 +94,7 @@ QString FloatToStrWD(long double Value, int32_t Width, int32_t Decimals) {
     if (Decimals > 0) Out += "." + Kept.substr(static_cast<size_t>(Point));
     const bool AllZero = Kept.find_first_not_of('0') == std::string::npos;
     if (Negative && !AllZero) Out.insert(0, "-");
-    QString Result = QString::fromStdString(Out);
-    if (Result.size() < Width) Result = QString(Width - Result.size(), QChar(' ')) + Result;
-    return Result;
+    return LinksAufgefuellt(Out, Width);
 }
 
 void SwapMem(void* A, void* B, uint16_t Count) {

@@ -249,16 +249,28 @@ int TCanvas::TextHeight(const QString& Text) const {
 }
 
 void TCanvas::CopyBlock(const QImage& Src, const QRect& R) {
-    const QRect Clip = R & FBild->rect() & Src.rect();
-    if (Clip.isEmpty()) return;
+    QRect Clip = R & FBild->rect() & Src.rect();
+    // Rows are copied byte for byte, which needs whole bytes per pixel.
+    if (Clip.isEmpty() || FBild->depth() % 8 != 0) return;
+    // A source of another format (a pasted picture, say) is brought into the
+    // bitmap's format first; its own pixel size would misread the rows.
+    QImage Umgewandelt;
+    const QImage* Quelle = &Src;
+    QPoint Ursprung = Clip.topLeft();
+    if (Src.format() != FBild->format()) {
+        Umgewandelt = Src.copy(Clip).convertToFormat(FBild->format());
+        if (Umgewandelt.size() != Clip.size()) return;
+        Quelle = &Umgewandelt;
+        Ursprung = QPoint(0, 0);
+    }
     const int Bpp = FBild->depth() / 8;
     const size_t Bytes = static_cast<size_t>(Clip.width()) * static_cast<size_t>(Bpp);
     uchar* Dst = FBild->bits();
-    const uchar* From = Src.constBits();
-    const qsizetype DstStride = FBild->bytesPerLine(), SrcStride = Src.bytesPerLine();
-    for (int y = Clip.top(); y <= Clip.bottom(); ++y)
-        std::memcpy(Dst + y * DstStride + Clip.left() * Bpp,
-                    From + y * SrcStride + Clip.left() * Bpp, Bytes);
+    const uchar* From = Quelle->constBits();
+    const qsizetype DstStride = FBild->bytesPerLine(), SrcStride = Quelle->bytesPerLine();
+    for (int y = 0; y < Clip.height(); ++y)
+        std::memcpy(Dst + (Clip.top() + y) * DstStride + Clip.left() * Bpp,
+                    From + (Ursprung.y() + y) * SrcStride + Ursprung.x() * Bpp, Bytes);
     Changed(Clip);
 }
 

@@ -60,6 +60,21 @@ void SetMeldungAntworter(TMeldungAntworter a) {
     Antworter() = std::move(a);
 }
 
+void MeldungenOhneNachfrage() {
+    Antworter() = [](TMeldungTyp, const QString&, TMeldungKnoepfe k) {
+        switch (k) {
+        case TMeldungKnoepfe::Ok:
+            return TMeldungAntwort::Ok;
+        case TMeldungKnoepfe::OkAbbrechen:
+            return TMeldungAntwort::Abbrechen;
+        case TMeldungKnoepfe::JaNein:
+        case TMeldungKnoepfe::JaNeinAbbrechen:
+            break;
+        }
+        return TMeldungAntwort::Nein;
+    };
+}
+
 TMeldungAntwort Meldung(TMeldungTyp Typ, const QString& Text, TMeldungKnoepfe k) {
     // Also on the error output, so that a start from a terminal or a script
     // sees why the program stopped.

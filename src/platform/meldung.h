@@ -19,3 +19,8 @@ TMeldungAntwort Meldung(TMeldungTyp Typ, const QString& Text,
 using TMeldungAntworter =
     std::function<TMeldungAntwort(TMeldungTyp, const QString&, TMeldungKnoepfe)>;
 void SetMeldungAntworter(TMeldungAntworter Antworter);
+
+// For an end that nobody watches (a logout): from now on every box is only
+// written to the error output and answered with the choice that changes
+// nothing and lets the program go on: OK, Abbrechen, Nein, Nein.
+void MeldungenOhneNachfrage();

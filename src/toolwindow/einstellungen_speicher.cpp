@@ -2,7 +2,7 @@
 // type and the variable behind it; loading and saving both walk it, so the
 // two can never disagree about a name or a type.
 //
-// The store is the native per-user settings file (organisation "Quorvel",
+// The store is the per-user settings file (organisation "Quorvel",
 // application "Skribano"). It is read once at the first activation and
 // written once at close. A value that is missing, or that does not parse as
 // its type, leaves its variable as it was.
@@ -11,11 +11,12 @@
 
 #include "app/data.h"
 #include "controls/kvxspez.h"
+#include "platform/einstellungsdatei.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
-#include <QSettings>
 #include <cmath>
 #include <variant>
 #include <vector>
@@ -78,66 +79,69 @@ std::vector<TWert> Werte(TToolForm& F, int32_t& Links, int32_t& Oben) {
     return w;
 }
 
-const QString Organisation = QStringLiteral("Quorvel");
-const QString Anwendung = QStringLiteral("Skribano");
-
-bool AlsGanzzahl(const QVariant& v, int32_t& Ziel) {
+bool AlsGanzzahl(const QString& t, int32_t& Ziel) {
     bool ok = false;
-    const int i = v.toString().toInt(&ok);
+    const int i = t.toInt(&ok);
     if (ok) Ziel = i;
     return ok;
 }
 
-// Reads v into the target if it parses as the target's type.
+// Reads a value's text into the target if it parses as the target's type.
 struct TLeser {
-    const QVariant& v;
-    void operator()(int32_t* z) const { AlsGanzzahl(v, *z); }
+    const QString& t;
+    void operator()(int32_t* z) const { AlsGanzzahl(t, *z); }
     void operator()(TColor* z) const {
         int32_t i;
-        if (AlsGanzzahl(v, i)) *z = static_cast<TColor>(i);
+        if (AlsGanzzahl(t, i)) *z = static_cast<TColor>(i);
     }
     void operator()(bool* z) const {
         int32_t i;
-        if (AlsGanzzahl(v, i)) *z = i != 0;
+        if (AlsGanzzahl(t, i)) *z = i != 0;
     }
-    void operator()(QString* z) const {
-        if (v.typeId() == QMetaType::QString) *z = v.toString();
-    }
+    void operator()(QString* z) const { *z = t; }
     void operator()(double* z) const {
         bool ok = false;
-        const double d =
-            v.typeId() == QMetaType::Double ? v.toDouble(&ok) : v.toString().toDouble(&ok);
+        const double d = t.toDouble(&ok);
         if (ok && std::isfinite(d)) *z = d;
     }
 };
 
+// Doubles with as many digits as they need to read back bit for bit.
 struct TSchreiber {
-    QVariant operator()(const int32_t* z) const { return *z; }
-    QVariant operator()(const TColor* z) const { return static_cast<int32_t>(*z); }
-    QVariant operator()(const bool* z) const { return *z ? 1 : 0; }
-    QVariant operator()(const QString* z) const { return *z; }
-    QVariant operator()(const double* z) const { return *z; }
+    QString operator()(const int32_t* z) const { return QString::number(*z); }
+    QString operator()(const TColor* z) const { return QString::number(static_cast<int32_t>(*z)); }
+    QString operator()(const bool* z) const {
+        return *z ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    QString operator()(const QString* z) const { return *z; }
+    QString operator()(const double* z) const {
+        return QString::number(*z, 'g', QLocale::FloatingPointShortest);
+    }
 };
 
 } // namespace
 
 void TToolForm::LoadSettings() {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, Organisation, Anwendung);
+    const QHash<QString, QString> Gelesen =
+        EinstellungsWerte(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zeilen);
     int32_t Links = pos().x(), Oben = pos().y();
-    for (const TWert& w : Werte(*this, Links, Oben))
-        if (w.Lesen && s.contains(w.Name)) std::visit(TLeser{s.value(w.Name)}, w.Ziel);
+    for (const TWert& w : Werte(*this, Links, Oben)) {
+        const auto t = Gelesen.constFind(w.Name);
+        if (w.Lesen && t != Gelesen.cend()) std::visit(TLeser{*t}, w.Ziel);
+    }
     // Pulled into the primary screen, whatever monitor it was stored on.
     const QRect Bildschirm = QGuiApplication::primaryScreen()->geometry();
     const QSize Fenster = frameGeometry().size();
     Links = IMax(5, IMin(Links, Bildschirm.width() - Fenster.width() - 15));
     Oben = IMax(5, IMin(Oben, Bildschirm.height() - Fenster.height() - 12));
     move(Links, Oben);
+    EinstellungenGeladen = true;
 }
 
 void TToolForm::SaveSettings() {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, Organisation, Anwendung);
     int32_t Links = pos().x(), Oben = pos().y();
+    TEinstellungsWerte Texte;
     for (const TWert& w : Werte(*this, Links, Oben))
-        s.setValue(w.Name, std::visit(TSchreiber{}, w.Ziel));
-    s.sync();
+        Texte.append({w.Name, std::visit(TSchreiber{}, w.Ziel)});
+    EinstellungenSchreiben(EinstellungsDateiPfad(), Texte);
 }

@@ -6,8 +6,10 @@
 #include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
+#include "platform/meldung.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -159,21 +161,38 @@ void TToolForm::Timer1Timer() {
 }
 
 void TToolForm::closeEvent(QCloseEvent* Event) {
-    if (!FormClose()) {
+    if (!Beendet && !FormClose()) {
         Event->ignore();
         return;
     }
+    Beendet = true;
     Event->accept();
     // The tool window is the main window: the program ends with it, even
     // while the overlay is still shown.
     QCoreApplication::quit();
 }
 
+bool TToolForm::ErzwungenesEnde() {
+    if (Beendet) return false;
+    MeldungenOhneNachfrage();
+    if (QWidget* Menue = QApplication::activePopupWidget()) Menue->close();
+    if (WinZustand == 1) {
+        // An open text is written and the tool mark leaves the picture
+        // before "Fertig" may store it.
+        CheckPanels();
+        StartFertigBtnClick();
+    }
+    if (!Beendet) close();
+    return true;
+}
+
 bool TToolForm::FormClose() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = AuswahlBmp = QImage();
     // The zoom view is never the stored tool.
     if (Modus == mZoom) Modus = mStift;
-    SaveSettings();
+    // Closed before the first activation loaded them (an early logout), the
+    // variables hold only initial values that must not replace stored ones.
+    if (EinstellungenGeladen) SaveSettings();
     return true;
 }
 

@@ -55,6 +55,10 @@ public:
     void FormActivate();
     // Closing the tool window; false refuses the close.
     bool FormClose();
+    // An end asked for from outside (logout, SIGTERM): drawing mode ends as
+    // "Fertig" would, with its automatic screenshot, and the window closes
+    // the normal way, asking nothing. False when the program is ending already.
+    bool ErzwungenesEnde();
     void Timer1Timer();
 
     // Start in the ready state, Fertig in drawing mode.
@@ -92,6 +96,10 @@ public:
     // Program state: 0 ready, 1 drawing, 2 while "Fertig" closes the overlay.
     int32_t WinZustand = 0;
     bool Start = true;
+    // Set once the window has closed for good.
+    bool Beendet = false;
+    // Set by LoadSettings: only loaded settings are saved again.
+    bool EinstellungenGeladen = false;
 
     // The bitmaps of drawing mode, all of the frozen monitor's size.
     QImage OrigScrBmp;       // the background: frozen screen or sheet

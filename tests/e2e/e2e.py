@@ -119,6 +119,8 @@ class Sitzung:
         self.env["DISPLAY"] = self.display
         self.env["HOME"] = os.path.join(self.ordner, "home")
         os.makedirs(self.env["HOME"])
+        # A sanitized program writes its reports here, for beenden to find.
+        self.sanitizer_log = os.path.join(self.ordner, "sanitizer")
 
     # --- life -----------------------------------------------------------
     def __enter__(self):
@@ -129,8 +131,14 @@ class Sitzung:
             raise
         return self
 
-    def __exit__(self, *args):
-        self.beenden()
+    def __exit__(self, typ, *args):
+        berichte = self.beenden()
+        if berichte:
+            # A sanitized program's report fails the scenario, even one
+            # whose checks all passed.
+            if typ is None:
+                raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
+            print("Sanitizer-Bericht:\n" + berichte)
 
     def starte(self, argv, env=None, **kw):
         p = subprocess.Popen(argv, env=env or self.env, preexec_fn=_mit_dem_harness_sterben,
@@ -152,7 +160,21 @@ class Sitzung:
                 os.killpg(p.pid, signal.SIGKILL)
                 p.wait()
         self.prozesse.clear()
+        berichte = self.sanitizer_berichte()
         shutil.rmtree(self.ordner, ignore_errors=True)
+        return berichte
+
+    def sanitizer_berichte(self):
+        """What sanitized programs of this session reported (their logs,
+        one per process, beside SANITIZER_LOG)."""
+        texte = []
+        for name in sorted(os.listdir(self.ordner)):
+            if name.startswith(os.path.basename(self.sanitizer_log) + "."):
+                with open(os.path.join(self.ordner, name), errors="replace") as f:
+                    text = f.read()
+                if text.strip():
+                    texte.append("%s:\n%s" % (name, text))
+        return "\n".join(texte)
 
     def befehl(self, *argv, pruefen=True):
         r = subprocess.run(argv, env=self.env, capture_output=True, timeout=60)
@@ -293,6 +315,9 @@ class Skribano:
             "QT_QPA_PLATFORM": "xcb",
         })
         os.makedirs(self.env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+            optionen = [o for o in self.env.get(name, "").split(":") if o]
+            self.env[name] = ":".join(optionen + ["log_path=" + sitzung.sanitizer_log])
         self.env.update(env_extra or {})
         self.p = None
 

@@ -6,19 +6,23 @@
 #include "einstellungswerte.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
+#include "platform/meldung.h"
 #include "toolwindow/einstellungen_speicher.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,12 +66,18 @@ protected:
     void SetUp() override {
         Anfangswerte();
         ASSERT_TRUE(Ordner.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner.path());
+        qputenv("XDG_CONFIG_HOME", Ordner.path().toUtf8());
         Anfangswerte().Setzen();
+        SetMeldungAntworter([this](TMeldungTyp Typ, const QString& Text, TMeldungKnoepfe) {
+            Meldungen.append({Typ, Text});
+            return TMeldungAntwort::Ok;
+        });
     }
     void TearDown() override {
         Tool.reset();
         Anfangswerte().Setzen();
+        SetMeldungAntworter({});
+        qputenv("XDG_CONFIG_HOME", Vorher);
     }
 
     QRect Bildschirm() const { return QGuiApplication::primaryScreen()->geometry(); }
@@ -86,26 +96,27 @@ protected:
         return {Bildschirm().width() - Tool->frameGeometry().width() - 15, 5};
     }
     QString Datei() const { return Ordner.path() + QStringLiteral("/Quorvel/Skribano.conf"); }
-    // A later process reads the file from disk; within one process the
-    // store keeps what it wrote in memory. Moving to a copy of the file in a
-    // fresh folder forces the reading from disk.
-    void DateiNeuLesen() {
-        Ordner2 = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(Ordner2->path() + QStringLiteral("/Quorvel"));
-        ASSERT_TRUE(
-            QFile::copy(Datei(), Ordner2->path() + QStringLiteral("/Quorvel/Skribano.conf")));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner2->path());
-    }
+    // The file as QSettings reads it: what earlier versions wrote and read.
     QSettings Roh() const { return {Datei(), QSettings::IniFormat}; }
     void Schreibe(const QString& Name, const QVariant& Wert) {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
-                    QStringLiteral("Skribano"));
+        QSettings s(Datei(), QSettings::IniFormat);
         s.setValue(Name, Wert);
+    }
+    void SchreibeDatei(const QByteArray& Inhalt) {
+        QDir().mkpath(Ordner.path() + QStringLiteral("/Quorvel"));
+        QFile f(Datei());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(Inhalt);
+    }
+    QByteArray LiesDatei() const {
+        QFile f(Datei());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QTemporaryDir Ordner;
-    std::unique_ptr<QTemporaryDir> Ordner2;
+    const QByteArray Vorher = qgetenv("XDG_CONFIG_HOME");
     std::unique_ptr<TToolForm> Tool;
+    QList<std::pair<TMeldungTyp, QString>> Meldungen;
 };
 
 } // namespace
@@ -202,7 +213,6 @@ TEST_F(EinstellungenTest, NormalesEndeSchreibtJedenWertUndNeustartStelltIhnWiede
     EXPECT_EQ(r.value("MausradZoom").toString(), QStringLiteral("0"));
     EXPECT_EQ(r.value("ZusatzCol3").toString(), QString::number(0x00030609));
 
-    DateiNeuLesen();
     Neustart();
     EXPECT_EQ(TAlleWerte::Aktuell(), g);
     EXPECT_EQ(Tool->Modus, 10);
@@ -234,8 +244,7 @@ TEST_F(EinstellungenTest, GeloeschterWertGibtNurSeinenAnfangswertZurueck) {
     Tool->SaveSettings();
     Schreibe(QStringLiteral("Unbeteiligt"), 1);
     {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
-                    QStringLiteral("Skribano"));
+        QSettings s = Roh();
         s.remove(QStringLiteral("ZusatzCol7"));
         s.remove(QStringLiteral("Drucken-Breite"));
     }
@@ -247,27 +256,23 @@ TEST_F(EinstellungenTest, GeloeschterWertGibtNurSeinenAnfangswertZurueck) {
 }
 
 TEST_F(EinstellungenTest, WertFalschenTypsGiltAlsFehlendUndHindertDenStartNicht) {
-    QDir().mkpath(Ordner.path() + QStringLiteral("/Quorvel"));
-    QFile f(Datei());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[General]\n"
-            "StiftdickeMode=dick\n"
-            "FarbMode=12\n"
-            "MonitorMode=1.5\n"
-            "AnzZusatzCol=4\n"
-            "AutoOpen=ja\n"
-            "AutoClose=7\n"
-            "ZusatzCol2=99999999999\n"
-            "ZusatzCol3=255\n"
-            "ScreenshotDir=a, b\n"
-            "EmailDir=/post\n"
-            "Drucken-Breite=@ByteArray(\\x1\\x2)\n"
-            "Drucken-Hoehe=inf\n"
-            "Drucken-LiRand=3.5\n"
-            "WerkzeugMode=\n"
-            "WinPos-Left=links\n"
-            "WinPos-Top=40\n");
-    f.close();
+    SchreibeDatei("[General]\n"
+                  "StiftdickeMode=dick\n"
+                  "FarbMode=12\n"
+                  "MonitorMode=1.5\n"
+                  "AnzZusatzCol=4\n"
+                  "AutoOpen=ja\n"
+                  "AutoClose=7\n"
+                  "ZusatzCol2=99999999999\n"
+                  "ZusatzCol3=255\n"
+                  "ScreenshotDir=a, b\n"
+                  "EmailDir=/post\n"
+                  "Drucken-Breite=@ByteArray(\\x1\\x2)\n"
+                  "Drucken-Hoehe=inf\n"
+                  "Drucken-LiRand=3.5\n"
+                  "WerkzeugMode=\n"
+                  "WinPos-Left=links\n"
+                  "WinPos-Top=40\n");
     Neustart();
     // Malformed: kept.
     EXPECT_EQ(StiftdickeMode, 3);
@@ -402,8 +407,113 @@ TEST_F(EinstellungenTest, OhneNormalesEndeBleibenDieAltenWerte) {
     Tool->DeckCol6BtnClick();
     Tool->Dicke1BtnClick();
     Tool->TextBtnClick();
-    DateiNeuLesen();
     Neustart();
     EXPECT_EQ(TAlleWerte::Aktuell(), Geaendert());
     EXPECT_EQ(Tool->Modus, 1);
+}
+
+TEST_F(EinstellungenTest, FremdeWerteUndAbschnitteBleibenBeimSpeichern) {
+    SchreibeDatei("; von Hand\n"
+                  "[General]\n"
+                  "Unbeteiligt=\"a, b\"\n"
+                  "StiftdickeMode=2\n"
+                  "[Anderes]\n"
+                  "StiftdickeMode=9\n");
+    Neustart();
+    EXPECT_EQ(StiftdickeMode, 2);
+    Tool->Dicke4BtnClick();
+    Tool->SaveSettings();
+    Tool->SaveSettings();
+    QSettings r = Roh();
+    EXPECT_EQ(r.value("StiftdickeMode").toInt(), 4);
+    EXPECT_EQ(r.value("Unbeteiligt").toString(), QStringLiteral("a, b"));
+    EXPECT_EQ(r.value("Anderes/StiftdickeMode").toInt(), 9);
+    EXPECT_EQ(LiesDatei().count("StiftdickeMode="), 2);
+    EXPECT_EQ(LiesDatei().count("[General]"), 1);
+    EXPECT_TRUE(Meldungen.isEmpty());
+}
+
+TEST_F(EinstellungenTest, BeschaedigteZeileKostetNurIhrenEigenenWert) {
+    // An unterminated quote on the first line and a trailing backslash
+    // further down: each loses its own value and nothing else.
+    SchreibeDatei("ScreenshotDir=\"C:\\\\Bilder\n"
+                  "[General]\n"
+                  "StiftdickeMode=4\n"
+                  "FarbMode=13\n"
+                  "EmailDir=/post\\\n"
+                  "AnzZusatzCol=6\n"
+                  "ZusatzCol5=\"unterbrochen\n"
+                  "Drucken-Breite=12.5\n"
+                  "MausradZoom=0\n");
+    Neustart();
+    EXPECT_EQ(ScreenshotDir, Anfangswerte().ScreenshotDir);
+    EXPECT_EQ(EmailDir, Anfangswerte().EmailDir);
+    EXPECT_EQ(ZusatzCol[5], Anfangswerte().ZusatzCol[5]);
+    EXPECT_EQ(StiftdickeMode, 4);
+    EXPECT_EQ(FarbMode, 13);
+    EXPECT_EQ(AnzZusatzCol, 6);
+    EXPECT_EQ(DruckBreite, 12.5);
+    EXPECT_FALSE(MausradZoom);
+
+    // At exit the damaged lines are replaced and every other value stays.
+    Tool->SaveSettings();
+    Neustart();
+    EXPECT_EQ(StiftdickeMode, 4);
+    EXPECT_EQ(FarbMode, 13);
+    EXPECT_EQ(AnzZusatzCol, 6);
+    EXPECT_EQ(DruckBreite, 12.5);
+    EXPECT_FALSE(MausradZoom);
+    QSettings r = Roh();
+    EXPECT_EQ(r.value("ScreenshotDir").toString(), Anfangswerte().ScreenshotDir);
+    EXPECT_EQ(r.value("StiftdickeMode").toInt(), 4);
+    EXPECT_EQ(r.value("MausradZoom").toInt(), 0);
+}
+
+TEST_F(EinstellungenTest, MisslungenesSchreibenMeldetDieDateiUndLaesstSieStehen) {
+    // A folder in place of the file: it cannot be replaced.
+    ASSERT_TRUE(QDir().mkpath(Datei()));
+    ASSERT_TRUE(QDir().mkpath(Datei() + QStringLiteral("/drin")));
+    Neustart();
+    Tool->Dicke1BtnClick();
+    Tool->SaveSettings();
+    ASSERT_EQ(Meldungen.size(), 1);
+    EXPECT_EQ(Meldungen[0].first, TMeldungTyp::Fehler);
+    EXPECT_TRUE(Meldungen[0].second.contains(Datei())) << Meldungen[0].second.toStdString();
+    EXPECT_TRUE(QFileInfo(Datei()).isDir());
+    EXPECT_TRUE(QFileInfo(Datei() + QStringLiteral("/drin")).isDir());
+}
+
+TEST_F(EinstellungenTest, UnbeschreibbarerOrdnerMeldetUndAlteDateiBleibt) {
+    // The folder of the file is a file itself: nothing can be written.
+    QFile Sperre(Ordner.path() + QStringLiteral("/Quorvel"));
+    ASSERT_TRUE(Sperre.open(QIODevice::WriteOnly));
+    Sperre.write("alt");
+    Sperre.close();
+    Neustart();
+    Tool->SaveSettings();
+    ASSERT_EQ(Meldungen.size(), 1);
+    EXPECT_TRUE(Meldungen[0].second.startsWith(
+        QStringLiteral("Die Einstellungen konnten nicht in die Datei „")));
+    EXPECT_TRUE(Meldungen[0].second.contains(Datei()));
+    ASSERT_TRUE(Sperre.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Sperre.readAll(), QByteArray("alt"));
+}
+
+TEST_F(EinstellungenTest, FifoAlsDateiGiltAlsFehlendUndWirdNichtUeberschrieben) {
+    ASSERT_TRUE(QDir().mkpath(Ordner.path() + QStringLiteral("/Quorvel")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Datei()).constData(), 0600), 0);
+    QElapsedTimer t;
+    t.start();
+    Neustart();
+    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_EQ(TAlleWerte::Aktuell(), Anfangswerte());
+    Tool->Dicke2BtnClick();
+    Tool->SaveSettings();
+    ASSERT_EQ(Meldungen.size(), 1);
+    EXPECT_EQ(Meldungen[0].first, TMeldungTyp::Fehler);
+    EXPECT_TRUE(Meldungen[0].second.contains(Datei()));
+    EXPECT_TRUE(Meldungen[0].second.contains(QStringLiteral("keine gewöhnliche Datei")));
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(Datei()).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }

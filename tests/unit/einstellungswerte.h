@@ -5,7 +5,6 @@
 #include "app/data.h"
 #include "toolwindow/einstellungen_speicher.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 
 // Every stored variable, so that a test can reset them to what a fresh
@@ -64,12 +63,14 @@ struct TAlleWerte {
 // the test's own, and every settings variable is put back afterwards.
 class TEinstellungenSichern {
 public:
-    TEinstellungenSichern() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FOrdner.path());
+    TEinstellungenSichern() { qputenv("XDG_CONFIG_HOME", FOrdner.path().toUtf8()); }
+    ~TEinstellungenSichern() {
+        FWerte.Setzen();
+        qputenv("XDG_CONFIG_HOME", FVorher);
     }
-    ~TEinstellungenSichern() { FWerte.Setzen(); }
 
 private:
     const TAlleWerte FWerte = TAlleWerte::Aktuell();
+    const QByteArray FVorher = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir FOrdner;
 };

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <stdexcept>
 
 TEST(TextHelfer, ReplaceCharKeepsLengthAndPadsNumbers) {
@@ -40,6 +41,21 @@ TEST(Zahlen, FloatToStrWDRoundsHalvesAwayFromZeroAndPads) {
     EXPECT_EQ(FloatToStrWD(16, 0, 1), QStringLiteral("16.0"));
     EXPECT_EQ(FloatToStrWD(0.5L, 0, 0), QStringLiteral("1"));
     EXPECT_EQ(FloatToStrWD(1234567.891L, 0, 2), QStringLiteral("1234567.89"));
+}
+
+TEST(Zahlen, FloatToStrWDGibtUnendlichUndNaNAlsFestenText) {
+    const long double Inf = std::numeric_limits<long double>::infinity();
+    const long double NaN = std::numeric_limits<long double>::quiet_NaN();
+    EXPECT_EQ(FloatToStrWD(Inf, 0, 2), QStringLiteral("INF"));
+    EXPECT_EQ(FloatToStrWD(-Inf, 0, 0), QStringLiteral("-INF"));
+    EXPECT_EQ(FloatToStrWD(NaN, 0, 1), QStringLiteral("NAN"));
+    EXPECT_EQ(FloatToStrWD(-NaN, 0, 1), QStringLiteral("NAN"));
+    EXPECT_EQ(FloatToStrWD(Inf, 6, 1), QStringLiteral("   INF"));
+    EXPECT_EQ(FloatToStrWD(NaN, 2, 3), QStringLiteral("NAN"));
+    // The largest finite values still go through the digits.
+    EXPECT_EQ(FloatToStrWD(std::numeric_limits<double>::max(), 0, 0).size(), 309);
+    EXPECT_EQ(FloatToStrWD(-std::numeric_limits<long double>::denorm_min(), 0, 2),
+              QStringLiteral("0.00"));
 }
 
 TEST(Zahlen, StrToIntRoundToleratesBlanksAndRoundsHalvesToEven) {

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@ int main(int argc, char** argv) {
     // Settings written by the tests go to a folder of their own, never to
     // the user's settings file.
     QTemporaryDir Einstellungen;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
+    qputenv("XDG_CONFIG_HOME", Einstellungen.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -189,7 +189,7 @@ TEST_F(WerkzeugfensterTest, BreitenglyphenInDerStaerkeIhrerBreite) {
 
 TEST_F(WerkzeugfensterTest, BefehleOhneHandlerSindNichtVerfuegbar) {
     for (QAction* a :
-         {Tool->Auswahlbereich1, Tool->Drucken1, Tool->Speichern1, Tool->AlsEMailversenden1,
+         {Tool->Drucken1, Tool->Speichern1, Tool->AlsEMailversenden1,
           Tool->IndieZwischenablage1, Tool->AusZwischenablage1, Tool->Info1})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     for (QAction* a : {Tool->Rckgngig1, Tool->Alleslschen1, Tool->LeeresBlatt1, Tool->Hineinzoomen1,

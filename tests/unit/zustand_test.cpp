@@ -6,6 +6,9 @@
 #include "einstellungswerte.h"
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
+#include "platform/einstellungsdatei.h"
+#include "platform/endesignale.h"
+#include "platform/meldung.h"
 #include "toolwindow/toolwin2.h"
 #include "zeichenfixture.h"
 
@@ -18,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -305,4 +309,71 @@ TEST_F(ZustandTest, ErsteAktivierungMaltKeineMarkeOhneBild) {
     const QImage OhneMarke = Screen->Bild().copy();
     Tool->WerkzeugBtnClick(4);
     EXPECT_NE(Screen->Bild(), OhneMarke);
+}
+
+TEST_F(ZustandTest, ErzwungenesEndeBeendetDenZeichenmodusUndSpeichert) {
+    Tool->FormActivate();
+    Tool->StartFertigBtnClick();
+    ASSERT_EQ(Tool->WinZustand, 1);
+    Tool->Dicke4BtnClick();
+    EXPECT_TRUE(Tool->ErzwungenesEnde());
+    EXPECT_EQ(Tool->WinZustand, 0);
+    EXPECT_FALSE(Screen->isVisible());
+    EXPECT_FALSE(Tool->isVisible());
+    EXPECT_TRUE(Tool->Beendet);
+    EXPECT_EQ(EinstellungsWerte(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zeilen)
+                  .value(QStringLiteral("StiftdickeMode")),
+              QStringLiteral("4"));
+    // Once ended, a second request changes nothing.
+    EXPECT_FALSE(Tool->ErzwungenesEnde());
+    // Nobody is asked any more: a question gets the answer that changes nothing.
+    EXPECT_EQ(Meldung(TMeldungTyp::Bestaetigung, QStringLiteral("Frage?"),
+                      TMeldungKnoepfe::JaNeinAbbrechen),
+              TMeldungAntwort::Nein);
+    EXPECT_EQ(
+        Meldung(TMeldungTyp::Bestaetigung, QStringLiteral("Frage?"), TMeldungKnoepfe::OkAbbrechen),
+        TMeldungAntwort::Abbrechen);
+    SetMeldungAntworter({});
+}
+
+TEST_F(ZustandTest, EndeVorDerErstenAktivierungUeberschreibtNichts) {
+    // The settings were never loaded: the initial values are not written.
+    StiftdickeMode = 1;
+    EXPECT_TRUE(Tool->ErzwungenesEnde());
+    SetMeldungAntworter({});
+    EXPECT_FALSE(Tool->isVisible());
+    EXPECT_EQ(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zustand, TDateiZustand::Fehlt);
+}
+
+TEST(EndeSignale, SignaleUndBeendenAnfragenLaufenImEreignisLaufAuf) {
+    int Aufrufe = 0;
+    bool Antwort = true;
+    {
+        TEndeSignale Signale([&] {
+            ++Aufrufe;
+            return Antwort;
+        });
+        for (const int s : {SIGTERM, SIGHUP, SIGINT}) {
+            const int Vorher = Aufrufe;
+            ASSERT_EQ(::raise(s), 0);
+            // The handler itself only wrote into the pipe.
+            EXPECT_EQ(Aufrufe, Vorher);
+            QElapsedTimer t;
+            t.start();
+            while (Aufrufe == Vorher && t.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            EXPECT_EQ(Aufrufe, Vorher + 1) << s;
+        }
+        // The session manager's quit: taken over, or let through when the
+        // program is ending already.
+        QEvent Quit(QEvent::Quit);
+        EXPECT_TRUE(Signale.eventFilter(qApp, &Quit));
+        Antwort = false;
+        EXPECT_FALSE(Signale.eventFilter(qApp, &Quit));
+        EXPECT_EQ(Aufrufe, 5);
+    }
+    // Afterwards the signals have their default action again.
+    struct sigaction sa {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &sa), 0);
+    EXPECT_EQ(sa.sa_handler, SIG_DFL);
 }
