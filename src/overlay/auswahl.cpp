@@ -54,6 +54,15 @@ TAuswahlForm::TAuswahlForm(QWidget* Parent)
     LoeschenBtn = Knopf(this, QStringLiteral("Auswahl löschen"), 89, 120, mrAbort);
     AbbrechenBtn = Knopf(this, QStringLiteral("Abbrechen"), 215, 89, mrCancel);
     AbbrechenBtn->SetCancel(true);
+    // The translation finds the controls by these names.
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    LinksLab->setObjectName(QStringLiteral("LinksLab"));
+    ObenLab->setObjectName(QStringLiteral("ObenLab"));
+    BreiteLab->setObjectName(QStringLiteral("BreiteLab"));
+    HoeheLab->setObjectName(QStringLiteral("HoeheLab"));
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    LoeschenBtn->setObjectName(QStringLiteral("LoeschenBtn"));
+    AbbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
     connect(OkBtn, &QPushButton::clicked, this, [this] { OkBtnClick(); });
     connect(LoeschenBtn, &QPushButton::clicked, this, [this] { LoeschenBtnClick(); });
 }

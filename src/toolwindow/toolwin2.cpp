@@ -152,6 +152,7 @@ void TToolForm::FormActivate() {
     SetImageListZusatzCol();
     SetToolWindowSize();
     SetButtonEinstellungen();
+    LoadTranslation();
     if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
     if (AutoOpen) Timer1->start();

@@ -69,6 +69,9 @@ public:
     void SetZustandBereit();
     void SetZustandZeichnen();
     void UpdateStartFertigBtn();
+    // Applies the translation file beside the program, if there is one;
+    // once, at the first activation (toolwin2_uebersetzung.cpp).
+    void LoadTranslation();
 
     // The window's components. ToolBar1 holds the tool buttons two per row;
     // InfoBtn is its last row.
