@@ -22,9 +22,10 @@ struct TSegment {
 
 // Segments live until the program ends; the kernel frees them with it
 // (they are marked for removal as soon as the server has attached them).
+// Kept for the whole run, never destroyed: the segments outlive every Start.
 std::vector<TSegment*>& Segmente() {
-    static std::vector<TSegment*> s;
-    return s;
+    static auto* s = new std::vector<TSegment*>;
+    return *s;
 }
 
 void Freigeben(void* Info) {
