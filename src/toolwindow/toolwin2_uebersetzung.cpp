@@ -4,6 +4,7 @@
 // hint sets both on their one action.
 
 #include "app/data.h"
+#include "controls/kvxspez.h"
 #include "output/druck.h"
 #include "overlay/auswahl.h"
 #include "platform/uebersetzungsdatei.h"
@@ -274,22 +275,11 @@ const std::vector<TUebersetzung>& Tabelle() {
     return t;
 }
 
-// Blanks and control characters, the characters up to U+0020, at both ends
-// removed.
-QString Getrimmt(const QString& s) {
-    qsizetype a = 0, e = s.size();
-    while (a < e && s[a].unicode() <= 0x20)
-        ++a;
-    while (e > a && s[e - 1].unicode() <= 0x20)
-        --e;
-    return s.sliced(a, e - a);
-}
-
 } // namespace
 
 QString TranslateText(const TUebersetzungsDatei& Datei, const QString& Key,
                       const QString& Current) {
-    return Datei.Lesen(UebersetzungsSektion, Key).value_or(Getrimmt(Current));
+    return Datei.Lesen(UebersetzungsSektion, Key).value_or(Trim(Current));
 }
 
 QStringList UebersetzungsKeys() {
