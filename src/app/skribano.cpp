@@ -10,6 +10,7 @@
 #include "platform/endesignale.h"
 #include "platform/meldung.h"
 #include "platform/qtuebersetzung.h"
+#include "platform/sitzung.h"
 #include "settings/einstellungen.h"
 #include "settings/info.h"
 #include "toolwindow/blattanzahl.h"
@@ -21,6 +22,7 @@
 
 int SkribanoMain(int argc, char** argv) {
     DpiAware();
+    PlattformWaehlen();
     QApplication App(argc, argv);
     // The resources live in the core library, whose unused parts the linker
     // drops; this keeps them.

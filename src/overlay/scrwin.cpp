@@ -2,11 +2,13 @@
 #include "app/codes.h"
 
 #include "controls/kvxspez.h"
+#include "platform/sitzung.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 TScreenForm* ScreenForm = nullptr;
 
@@ -115,6 +117,13 @@ void TScreenForm::BilderFreigeben() {
 }
 
 void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {
+    // A Wayland client cannot place a window; it can only name the output.
+    if (WaylandSitzung())
+        for (QScreen* s : QGuiApplication::screens())
+            if (s->geometry() == Monitor) {
+                winId();
+                windowHandle()->setScreen(s);
+            }
     setWindowState(Qt::WindowNoState);
     setGeometry(Monitor);
     move(Monitor.topLeft());

@@ -1,10 +1,13 @@
 #include "platform/bildschirm.h"
 
+#include "platform/portalaufnahme.h"
 #include "platform/shmaufnahme.h"
+#include "platform/sitzung.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <limits>
 
 namespace {
@@ -19,17 +22,43 @@ public:
             m.append(s->geometry());
         return m;
     }
-    QImage Aufnahme(int Index) override {
+    QImage Aufnahme(int Index, WId Fenster) override {
         const QList<QScreen*> s = QGuiApplication::screens();
         if (Index < 0 || Index >= s.size()) return QImage();
+        if (WaylandSitzung()) return WaylandAufnahme(s, Index, Fenster);
         QImage Bild = ShmAufnahme(s[Index]->geometry());
         if (!Bild.isNull()) return Bild;
         // Without MIT-SHM: Qt 6 takes x and y relative to the screen itself;
         // without a size the whole screen comes back at device resolution.
         Bild = s[Index]->grabWindow(0).toImage();
+        if (Bild.isNull()) return Schwarz(s[Index]->geometry());
         if (Bild.format() != QImage::Format_RGB32)
             Bild = Bild.convertToFormat(QImage::Format_RGB32);
         return Bild;
+    }
+    int FensterMonitor(const QWidget& Fenster) const override {
+        // A Wayland client does not know where its windows are, only the
+        // output the compositor shows them on.
+        if (WaylandSitzung() && Fenster.windowHandle() && Fenster.windowHandle()->screen())
+            return int(QGuiApplication::screens().indexOf(Fenster.windowHandle()->screen()));
+        return TBildschirmQuelle::FensterMonitor(Fenster);
+    }
+
+private:
+    // What the X server could not give: the monitor in black.
+    static QImage Schwarz(const QRect& Monitor) {
+        QImage Bild(Monitor.size(), QImage::Format_RGB32);
+        Bild.fill(Qt::black);
+        return Bild;
+    }
+    QImage WaylandAufnahme(const QList<QScreen*>& s, int Index, WId Fenster) {
+        const QString Eltern = QGuiApplication::platformName() == QStringLiteral("xcb")
+                                   ? QStringLiteral("x11:%1").arg(Fenster, 0, 16)
+                                   : QStringLiteral("wayland:");
+        const QImage Gesamt = PortalAufnahme(Eltern);
+        if (Gesamt.isNull()) return QImage();
+        return MonitorAusschnitt(Gesamt, Monitore(), Index,
+                                 s[Index]->geometry().size() * s[Index]->devicePixelRatio());
     }
 };
 
@@ -48,6 +77,10 @@ int64_t Abstand2(const QRect& r, const QPoint& p) {
 TBildschirmQuelle& Bildschirm() {
     static TEchterBildschirm Echt;
     return Gesetzt ? *Gesetzt : Echt;
+}
+
+int TBildschirmQuelle::FensterMonitor(const QWidget& Fenster) const {
+    return MonitorDesFensters(Monitore(), Fenster.frameGeometry());
 }
 
 void SetBildschirmQuelle(TBildschirmQuelle* Quelle) {

@@ -1,11 +1,13 @@
 #pragma once
 // The monitors and their current pixels. The real source reads the X server
-// through Qt's screens; tests install a source of their own with known
-// monitors and pictures.
+// through Qt's screens, or in a Wayland session the desktop's screenshot
+// portal; tests install a source of their own with known monitors and
+// pictures.
 
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QWidget>
 
 class TBildschirmQuelle {
 public:
@@ -14,7 +16,11 @@ public:
     // first (primary) monitor.
     virtual QList<QRect> Monitore() const = 0;
     // The current pixels of monitor Index at its full size, Format_RGB32.
-    virtual QImage Aufnahme(int Index) = 0;
+    // Fenster is the asking window. A null picture when the capture failed;
+    // the user has been told why.
+    virtual QImage Aufnahme(int Index, WId Fenster) = 0;
+    // The monitor Fenster lies on.
+    virtual int FensterMonitor(const QWidget& Fenster) const;
 };
 
 // The source in use: the real screens unless a test installed another.

@@ -11,8 +11,8 @@
 
 #include "app/data.h"
 #include "controls/kvxspez.h"
-#include "platform/einstellungsdatei.h"
 #include "output/druck.h"
+#include "platform/einstellungsdatei.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QGuiApplication>
@@ -142,7 +142,9 @@ void TToolForm::LoadSettings() {
 }
 
 void TToolForm::SaveSettings() {
-    int32_t Links = pos().x(), Oben = pos().y();
+    // Inside the overlay the window's own place is the one it had before.
+    const QPoint Ort = ImOverlay ? PlatzVorStart.topLeft() : pos();
+    int32_t Links = Ort.x(), Oben = Ort.y();
     if (DruckForm) DruckForm->FelderInEinstellungen();
     TEinstellungsWerte Texte;
     for (const TWert& w : Werte(*this, Links, Oben))

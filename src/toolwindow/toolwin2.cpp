@@ -81,9 +81,10 @@ void TToolForm::KomponentenErzeugen() {
     addAction(StartFertig1);
 
     // The button is the window's default and cancel button at once.
-    for (const int Taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        connect(new QShortcut(QKeySequence(Taste), this), &QShortcut::activated, StartFertigBtn,
-                &QPushButton::click);
+    for (const int Taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        StartTasten.push_back(new QShortcut(QKeySequence(Taste), this));
+        connect(StartTasten.back(), &QShortcut::activated, StartFertigBtn, &QPushButton::click);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(250);

@@ -23,6 +23,7 @@ class QActionGroup;
 class QFileDialog;
 class QMenu;
 class QPushButton;
+class QShortcut;
 class QTimer;
 class QToolButton;
 
@@ -64,8 +65,9 @@ public:
 
     // Start in the ready state, Fertig in drawing mode.
     void StartFertigBtnClick();
-    // Freezes the chosen monitor into the picture and shows the overlay on it.
-    void BildschirmEinfrieren();
+    // Freezes the chosen monitor into the picture and shows the overlay on
+    // it; false when the capture failed (the user has been told).
+    bool BildschirmEinfrieren();
     void SetZustandBereit();
     void SetZustandZeichnen();
     void UpdateStartFertigBtn();
@@ -349,6 +351,18 @@ private:
     int LeisteAnordnen();
     // Keeps the tool window above the overlay while drawing mode lasts.
     void FensterReihenfolge();
+    // In a Wayland session nothing keeps a window above a full-screen one:
+    // while drawing mode lasts this window lives inside the overlay, as its
+    // child at the place it had on the monitor (toolwin2_imoverlay.cpp).
+    // Platz is the window's geometry before Start.
+    void InsOverlay(const QRect& Platz, const QList<QRect>& Monitore);
+    // Back out as a window of its own where it was before Start.
+    void AusDemOverlay();
+    bool ImOverlay = false;
+    QRect PlatzVorStart;
+    Qt::WindowFlags FensterArt;
+    // Enter, Return and Escape click the Start/Fertig button.
+    std::vector<QShortcut*> StartTasten;
     void BlattMenuErzeugen();
     // Replaces the background by a sheet of colour Grund with the pattern
     // Muster painted over the sheet area, then clears the drawings.

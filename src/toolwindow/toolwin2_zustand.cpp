@@ -8,6 +8,7 @@
 #include "output/bilddatei.h"
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
+#include "platform/sitzung.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -22,7 +23,8 @@ std::array<QString, 2> StartFertigHint = {
 void TToolForm::StartFertigBtnClick() {
     switch (WinZustand) {
     case 0:
-        BildschirmEinfrieren();
+        // Nothing frozen, nothing to draw on: the ready state stays.
+        if (!BildschirmEinfrieren()) return;
         raise();
         activateWindow();
         SetZustandZeichnen();
@@ -35,11 +37,13 @@ void TToolForm::StartFertigBtnClick() {
             if (!SaveScreenshot(false, BildPng)) return;
         }
         if (AutoClose) {
+            AusDemOverlay();
             close();
             break;
         }
         WinZustand = 2;
         if (ScreenForm && ScreenForm->isVisible()) ScreenForm->close();
+        AusDemOverlay();
         SetZustandBereit();
         break;
     default:
@@ -52,12 +56,11 @@ void TToolForm::FensterReihenfolge() {
     if (isVisible()) raise();
 }
 
-void TToolForm::BildschirmEinfrieren() {
+bool TToolForm::BildschirmEinfrieren() {
     TBildschirmQuelle& Quelle = Bildschirm();
     const QList<QRect> Monitore = Quelle.Monitore();
-    if (Monitore.isEmpty()) return;
-    const int Nr =
-        MonitorWahl(MonitorMode, Monitore.size(), MonitorDesFensters(Monitore, frameGeometry()));
+    if (Monitore.isEmpty()) return false;
+    const int Nr = MonitorWahl(MonitorMode, Monitore.size(), Quelle.FensterMonitor(*this));
     const QRect Monitor = Monitore[Nr];
 
     // The tool window must not be in the picture: hide it and give the
@@ -69,10 +72,11 @@ void TToolForm::BildschirmEinfrieren() {
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = QImage();
     ScreenForm->BilderFreigeben();
     DelayMs(50);
-    QImage Bild = Quelle.Aufnahme(Nr);
+    const QImage Bild = Quelle.Aufnahme(Nr, winId());
     if (Bild.isNull()) {
-        Bild = QImage(Monitor.size(), QImage::Format_RGB32);
-        Bild.fill(Qt::black);
+        setGeometry(Platz);
+        show();
+        return false;
     }
 
     // One shared picture: the copies part only when one of them is changed.
@@ -84,6 +88,10 @@ void TToolForm::BildschirmEinfrieren() {
     BakModus = Modus;
     ScreenForm->AufnahmeLaden(Bild);
     ScreenForm->AufMonitorZeigen(Monitor);
+    if (WaylandSitzung()) {
+        InsOverlay(Platz, Monitore);
+        return true;
+    }
 
     // Shown again only now, transient for the overlay: the window manager
     // then keeps it above the full-screen overlay.
@@ -93,6 +101,7 @@ void TToolForm::BildschirmEinfrieren() {
     // its frame was; it comes back where it was.
     setGeometry(Platz);
     show();
+    return true;
 }
 
 void TToolForm::SetClientHoehe(int Hoehe) {

@@ -32,7 +32,7 @@ public:
     QList<QImage> Bilder;
     QList<int> Aufnahmen;
     QList<QRect> Monitore() const override { return Rechtecke; }
-    QImage Aufnahme(int Index) override {
+    QImage Aufnahme(int Index, WId) override {
         Aufnahmen.append(Index);
         return Bilder[Index];
     }
