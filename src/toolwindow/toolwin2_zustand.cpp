@@ -43,8 +43,9 @@ void TToolForm::StartFertigBtnClick() {
         }
         WinZustand = 2;
         if (ScreenForm && ScreenForm->isVisible()) ScreenForm->close();
-        AusDemOverlay();
         SetZustandBereit();
+        // Shown again at its ready size, so the compositor places it as before.
+        AusDemOverlay();
         break;
     default:
         return;

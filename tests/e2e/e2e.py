@@ -27,6 +27,10 @@ class Fehlschlag(AssertionError):
     pass
 
 
+class Uebersprungen(Exception):
+    """The scenario cannot run on this machine; the text says why."""
+
+
 def pruefe(bedingung, text):
     if not bedingung:
         raise Fehlschlag(text)

@@ -6,6 +6,9 @@ import traceback
 
 import e2e
 
+# CTest's SKIP_RETURN_CODE for the scenarios.
+UEBERSPRUNGEN = 77
+
 
 def main():
     if len(sys.argv) != 3:
@@ -19,6 +22,9 @@ def main():
         traceback.print_exc()
         print("FEHLGESCHLAGEN:", f)
         return 1
+    except e2e.Uebersprungen as u:
+        print("ÜBERSPRUNGEN:", u)
+        return UEBERSPRUNGEN
     print("BESTANDEN:", sys.argv[1])
     return 0
 
