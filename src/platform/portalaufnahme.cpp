@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -149,19 +151,35 @@ QImage PortalAufnahme(const QString& Elternfenster, int FristMs) {
 
 QImage MonitorAusschnitt(const QImage& Gesamt, const QList<QRect>& Monitore, int Nr,
                          QSize Groesse) {
-    if (Gesamt.isNull() || Nr < 0 || Nr >= Monitore.size()) return QImage();
+    if (Gesamt.isNull() || Nr < 0 || Nr >= Monitore.size() || Groesse.isEmpty()) return QImage();
     QRect Alle;
     for (const QRect& m : Monitore)
         Alle = Alle.united(m);
-    const double f = double(Gesamt.width()) / Alle.width();
+    const QImage Quelle = Gesamt.convertToFormat(QImage::Format_RGB32);
+    // The monitor covers f times its logical rectangle of the picture, and
+    // rarely at a whole pixel: each of its pixels is read at the middle of
+    // the place it covers there, which at a whole factor is that very pixel.
+    const double f = double(Quelle.width()) / Alle.width();
     const QRect& m = Monitore[Nr];
-    const auto Px = [f](int v) { return int(std::lround(v * f)); };
-    const QRect Teil(QPoint(Px(m.x() - Alle.x()), Px(m.y() - Alle.y())),
-                     QPoint(Px(m.right() + 1 - Alle.x()) - 1, Px(m.bottom() + 1 - Alle.y()) - 1));
-    QImage Bild = Gesamt.copy(Teil);
-    if (Bild.size() != Groesse)
-        Bild = Bild.scaled(Groesse, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return Bild.convertToFormat(QImage::Format_RGB32);
+    const auto Stellen = [f](int Anfang, int Laenge, int Pixel, int Grenze) {
+        std::vector<int> s(Pixel);
+        for (int i = 0; i < Pixel; ++i)
+            s[i] = std::clamp(int(std::floor(f * (Anfang + (i + 0.5) * Laenge / Pixel))), 0,
+                              Grenze - 1);
+        return s;
+    };
+    const std::vector<int> Spalten =
+        Stellen(m.x() - Alle.x(), m.width(), Groesse.width(), Quelle.width());
+    const std::vector<int> Zeilen =
+        Stellen(m.y() - Alle.y(), m.height(), Groesse.height(), Quelle.height());
+    QImage Bild(Groesse, QImage::Format_RGB32);
+    for (int y = 0; y < Bild.height(); ++y) {
+        const auto* Von = reinterpret_cast<const QRgb*>(Quelle.constScanLine(Zeilen[y]));
+        auto* Nach = reinterpret_cast<QRgb*>(Bild.scanLine(y));
+        for (int x = 0; x < Bild.width(); ++x)
+            Nach[x] = Von[Spalten[x]];
+    }
+    return Bild;
 }
 
 #include "portalaufnahme.moc"

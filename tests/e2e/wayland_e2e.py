@@ -34,7 +34,7 @@ WERKZEUG_BREITE = 52
 START_HOEHE = 27
 # Room for the pointer's picture, which the headless compositor draws into
 # the output and so into every capture, and for the pen's tool mark under it.
-ZEIGER = (-12, -12, 48, 56)
+ZEIGER = (-20, -20, 64, 72)
 
 _libc = ctypes.CDLL(None, use_errno=True)
 CLONE_NEWNS = 0x00020000
@@ -117,26 +117,64 @@ def _zeiger_weg(x, y):
     return (x + ZEIGER[0], y + ZEIGER[1], ZEIGER[2], ZEIGER[3])
 
 
-def _abweichungen_ausser(a, b, ausser):
-    return rechteck_abweichungen(a, b, (0, 0, a.breite, a.hoehe), ausser)
+KACHEL = 8
 
 
-def _abweichungs_rahmen(a, b, ausser):
-    """The bounding box (x, y, w, h) of the pixels that differ, leaving out
-    the rectangles in ausser; None when none differs."""
-    x0 = y0 = 1 << 30
-    x1 = y1 = -1
+def _kachelmuster(breite, hoehe):
+    """Squares of KACHEL pixels in dark colours, each unlike its neighbours."""
+    zeilen = []
+    for y in range(hoehe):
+        zeile = bytearray()
+        for x in range(0, breite, KACHEL):
+            kx, ky = x // KACHEL, y // KACHEL
+            farbe = bytes(((kx * 53 + ky * 97) % 160, (kx * 29 + ky * 71 + 40) % 160,
+                           (kx * 83 + ky * 19 + 80) % 160))
+            zeile += farbe * min(KACHEL, breite - x)
+        zeilen.append(bytes(zeile))
+    return Bild(breite, hoehe, b"".join(zeilen))
+
+
+def _falsch(a, b, x, y, genau):
+    """Whether pixel (x, y) of a is wrong against b. Not genau (b a
+    _kachelmuster seen through a picture that was enlarged with filtering):
+    inside a square it must be exact, on a square's edge a mixture of its
+    neighbours."""
+    if genau or 0 < x % KACHEL < KACHEL - 1 and 0 < y % KACHEL < KACHEL - 1:
+        return a.pixel(x, y) != b.pixel(x, y)
+    # Beyond the output's edge the portal's picture is empty (black).
+    nachbarn = [b.pixel(u, v) if 0 <= u < b.breite and 0 <= v < b.hoehe else (0, 0, 0)
+                for u in range(x - 1, x + 2) for v in range(y - 1, y + 2)]
+    return any(not min(n[k] for n in nachbarn) <= a.pixel(x, y)[k] <= max(n[k] for n in nachbarn)
+               for k in range(3))
+
+
+def _falsche_pixel(a, b, ausser, genau=True):
+    """The pixels of a that are wrong against b, leaving out the rectangles
+    in ausser."""
+    falsch = []
     for y in range(a.hoehe):
-        za, zb = a.ausschnitt_zeile(0, y, a.breite), b.ausschnitt_zeile(0, y, b.breite)
-        if za == zb:
+        if genau and a.ausschnitt_zeile(0, y, a.breite) == b.ausschnitt_zeile(0, y, b.breite):
             continue
         for x in range(a.breite):
-            if za[x * 3:x * 3 + 3] == zb[x * 3:x * 3 + 3]:
-                continue
-            if any(ax <= x < ax + aw and ay <= y < ay + ah for ax, ay, aw, ah in ausser):
-                continue
-            x0, y0, x1, y1 = min(x0, x), min(y0, y), max(x1, x), max(y1, y)
-    return None if x1 < 0 else (x0, y0, x1 - x0 + 1, y1 - y0 + 1)
+            if _falsch(a, b, x, y, genau) and not any(
+                    ax <= x < ax + aw and ay <= y < ay + ah for ax, ay, aw, ah in ausser):
+                falsch.append((x, y))
+    return falsch
+
+
+def _abweichungen_ausser(a, b, ausser, genau=True):
+    falsch = _falsche_pixel(a, b, ausser, genau)
+    return len(falsch), (falsch[0] + (a.pixel(*falsch[0]), b.pixel(*falsch[0]))
+                         if falsch else None)
+
+
+def _abweichungs_rahmen(a, b, ausser, genau=True):
+    """The bounding box (x, y, w, h) of the wrong pixels; None when none."""
+    falsch = _falsche_pixel(a, b, ausser, genau)
+    if not falsch:
+        return None
+    xs, ys = [p[0] for p in falsch], [p[1] for p in falsch]
+    return (min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
 
 
 # --- the pointer: wayvnc's virtual pointer over RFB -------------------------
@@ -276,7 +314,11 @@ class WaylandSitzung:
         return r.stdout
 
     def _starten(self):
-        self.muster = [Bild.muster(*AUSGABE1, 5), Bild.muster(*AUSGABE2, 6)]
+        # Beside an output of a higher scale the portal's picture of the
+        # second output is enlarged with filtering: squares show whether
+        # every pixel still lands in its place.
+        self.muster = [Bild.muster(*AUSGABE1, 5),
+                       Bild.muster(*AUSGABE2, 6) if self.skala == 1 else _kachelmuster(*AUSGABE2)]
         for i, m in enumerate(self.muster):
             _png(os.path.join(self.ordner, "muster%d.png" % i), m)
         with open(os.path.join(self.ordner, "bus.conf"), "w") as f:
@@ -416,10 +458,11 @@ def _einfrieren_zeichnen_fertig(nummer, skala):
         # overlay as one block of the tool window's width.
         eingefroren = s.bildschirm(1)
         weg = [_zeiger_weg(*start), _zeiger_weg(600, 460)]
-        block = _abweichungs_rahmen(eingefroren, muster, weg)
+        genau = skala == 1
+        block = _abweichungs_rahmen(eingefroren, muster, weg, genau)
         pruefe(block is not None and block[2] == WERKZEUG_BREITE and block[3] > 15 * START_HOEHE,
                "Die Knöpfe des Werkzeugfensters liegen im Overlay: %s" % (block,))
-        n, erstes = _abweichungen_ausser(eingefroren, muster, weg + [block])
+        n, erstes = _abweichungen_ausser(eingefroren, muster, weg + [block], genau)
         pruefe(n == 0, "Eingefroren Pixel für Pixel: %d Abweichungen, erste %s" % (n, erstes))
 
         # A button in the overlay works: opaque green, then a pen stroke.
@@ -434,8 +477,9 @@ def _einfrieren_zeichnen_fertig(nummer, skala):
         jetzt = s.bildschirm(1)
         gezeichnet = sum(jetzt.pixel(x, 300) == (0, 255, 0) for x in range(200, 500))
         pruefe(gezeichnet == 300, "Grüner Strich im Overlay: %d von 300 Pixeln" % gezeichnet)
-        n, erstes = rechteck_abweichungen(jetzt, muster, (100, 350, 400, 100))
-        pruefe(n == 0, "Abseits des Strichs unverändert: %d, erste %s" % (n, erstes))
+        n = sum(_falsch(jetzt, muster, x, y, genau) for y in range(350, 450)
+                for x in range(100, 500))
+        pruefe(n == 0, "Abseits des Strichs unverändert: %d Abweichungen" % n)
 
         # "Fertig" inside the overlay gives the desktop back.
         fertig = (bx + bw // 2, by + START_HOEHE // 2)
