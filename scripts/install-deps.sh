@@ -15,6 +15,9 @@ PACKAGES=(
   xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
   librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  qt6-wayland
+  sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
+  xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
 )
 
 missing=()

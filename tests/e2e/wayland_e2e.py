@@ -24,7 +24,7 @@ import tempfile
 import time
 import zlib
 
-from e2e import Bild, Fehlschlag, Uebersprungen, pruefe, rechteck_abweichungen, warte_bis
+from e2e import Bild, Fehlschlag, Uebersprungen, pruefe, warte_bis
 from e2e import _mit_dem_harness_sterben
 
 NUTZER = "skribano-e2e"

@@ -21,7 +21,7 @@ import installationsliste  # noqa: E402
 # or loads at run time without linking to it.
 AUS_DEM_PROGRAMM = ("libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6")
 ZUR_LAUFZEIT = ("xdg-utils", "qt6-translations-l10n", "libqt6svg6", "fonts-liberation2",
-                "fonts-dejavu-core")
+                "fonts-dejavu-core", "qt6-wayland")
 
 
 def ausfuehren(argv, **kw):
