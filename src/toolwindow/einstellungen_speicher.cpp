@@ -143,7 +143,7 @@ void TToolForm::LoadSettings() {
 
 void TToolForm::SaveSettings() {
     // Inside the overlay the window's own place is the one it had before.
-    const QPoint Ort = ImOverlay ? PlatzVorStart.topLeft() : pos();
+    const QPoint Ort = ImOverlay ? OrtVorStart : pos();
     int32_t Links = Ort.x(), Oben = Ort.y();
     if (DruckForm) DruckForm->FelderInEinstellungen();
     TEinstellungsWerte Texte;

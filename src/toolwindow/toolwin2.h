@@ -82,6 +82,8 @@ public:
     QToolButton* InfoBtn = nullptr;
     QAction* StartFertig1;
     QTimer* Timer1;
+    // Enter, Return and Escape click the Start/Fertig button.
+    std::vector<QShortcut*> StartTasten;
 
     // Drawing state.
     int32_t Modus = mStift;
@@ -360,9 +362,9 @@ private:
     void AusDemOverlay();
     bool ImOverlay = false;
     QRect PlatzVorStart;
+    // Its frame's place then, the one the settings keep.
+    QPoint OrtVorStart;
     Qt::WindowFlags FensterArt;
-    // Enter, Return and Escape click the Start/Fertig button.
-    std::vector<QShortcut*> StartTasten;
     void BlattMenuErzeugen();
     // Replaces the background by a sheet of colour Grund with the pattern
     // Muster painted over the sheet area, then clears the drawings.

@@ -13,6 +13,7 @@
 
 void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     PlatzVorStart = Platz;
+    OrtVorStart = pos();
     // The place on its own monitor, as the program knows it: a Wayland
     // client is never told where the compositor put the window.
     const QPoint Ort = Platz.topLeft() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();

@@ -18,6 +18,7 @@
 #include <QLockFile>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -376,4 +377,84 @@ TEST(EndeSignale, SignaleUndBeendenAnfragenLaufenImEreignisLaufAuf) {
     struct sigaction sa {};
     ASSERT_EQ(sigaction(SIGTERM, nullptr, &sa), 0);
     EXPECT_EQ(sa.sa_handler, SIG_DFL);
+}
+
+TEST_F(ZustandTest, MisslungeneAufnahmeLaesstDenBereitzustand) {
+    // The source has told the user why; nothing is frozen, nothing black.
+    Quelle.Bilder[0] = QImage();
+    const QRect Platz = Tool->geometry();
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Quelle.Aufnahmen, QList<int>({0}));
+    EXPECT_EQ(Tool->WinZustand, 0);
+    EXPECT_EQ(Tool->StartFertigBtn->text(), "Start");
+    EXPECT_EQ(ClientHoehe(), 27);
+    EXPECT_FALSE(Screen->isVisible());
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_EQ(Tool->geometry(), Platz);
+    EXPECT_TRUE(Tool->OrigScrBmp.isNull());
+}
+
+namespace {
+
+// A Wayland session for the program's decisions, on the offscreen platform.
+class TWaylandUmgebung {
+public:
+    TWaylandUmgebung() { qputenv("WAYLAND_DISPLAY", "wayland-test"); }
+    ~TWaylandUmgebung() { qunsetenv("WAYLAND_DISPLAY"); }
+};
+
+} // namespace
+
+TEST_F(ZustandTest, AufWaylandLiegtDasWerkzeugfensterImOverlay) {
+    const TWaylandUmgebung Wayland;
+    Tool->move(Quelle.Rechtecke[0].topLeft() + QPoint(300, 40));
+    const QRect Platz = Tool->geometry();
+    Tool->StartFertigBtnClick();
+    ASSERT_EQ(Tool->WinZustand, 1);
+    EXPECT_TRUE(Screen->isVisible());
+    EXPECT_FALSE(Tool->isWindow());
+    EXPECT_EQ(Tool->parentWidget(), Screen.get());
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_EQ(Tool->pos(), Platz.topLeft() - Quelle.Rechtecke[0].topLeft());
+    EXPECT_EQ(ClientHoehe(), 28 + Tool->InfoBtn->y() + Tool->InfoBtn->height() + 1);
+    // Above the picture, and Escape belongs to the picture unless a control
+    // of the tool window has the focus.
+    EXPECT_EQ(Screen->children().last(), Tool.get());
+    for (QShortcut* k : Tool->StartTasten)
+        EXPECT_EQ(k->context(), Qt::WidgetWithChildrenShortcut);
+
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Tool->WinZustand, 0);
+    EXPECT_FALSE(Screen->isVisible());
+    EXPECT_TRUE(Tool->isWindow());
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_TRUE(Tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(Tool->geometry(), Platz);
+    for (QShortcut* k : Tool->StartTasten)
+        EXPECT_EQ(k->context(), Qt::WindowShortcut);
+}
+
+TEST_F(ZustandTest, AufWaylandBleibenDieKnoepfeImOverlay) {
+    // Stored at the bottom right of the monitor, the controls are pulled
+    // wholly onto the overlay.
+    const TWaylandUmgebung Wayland;
+    const QRect m = Quelle.Rechtecke[0];
+    Tool->move(m.right() - 60, m.bottom() - 30);
+    Tool->StartFertigBtnClick();
+    ASSERT_EQ(Tool->WinZustand, 1);
+    EXPECT_TRUE(Screen->rect().contains(Tool->geometry()));
+}
+
+TEST_F(ZustandTest, AufWaylandSpeichertDasFensterSeinenPlatzVorStart) {
+    const TWaylandUmgebung Wayland;
+    Tool->FormActivate();
+    Tool->move(Quelle.Rechtecke[0].topLeft() + QPoint(200, 50));
+    const QPoint Platz = Tool->pos();
+    Tool->StartFertigBtnClick();
+    ASSERT_FALSE(Tool->isWindow());
+    Tool->SaveSettings();
+    const QHash<QString, QString> Werte =
+        EinstellungsWerte(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zeilen);
+    EXPECT_EQ(Werte.value(QStringLiteral("WinPos-Left")).toInt(), Platz.x());
+    EXPECT_EQ(Werte.value(QStringLiteral("WinPos-Top")).toInt(), Platz.y());
 }
