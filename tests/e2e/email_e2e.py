@@ -59,8 +59,7 @@ class Ablauf:
         warte_bis(lambda: not box(), text="Meldungsfenster schließt sich")
 
     def schliessen(self):
-        # openbox's Close, as the title bar button: the close handling runs.
-        self.s.taste(self.app.werkzeug, "alt+F4")
+        self.s.schliessen(self.app.werkzeug)
         warte_bis(lambda: FRAGE in self.app.ausgabe().split("Skribano: ")[-1],
                   text="Frage nach den E-Mail-Dateien")
 

@@ -127,9 +127,9 @@ def titel_und_ende(display):
         pruefe("Icon (" in s.befehl("xprop", "-id", app.werkzeug, "_NET_WM_ICON"),
                "Fenster hat ein Programmsymbol")
         _zeichenmodus(app)
-        s.taste(app.werkzeug, "alt+F4")
+        s.schliessen(app.werkzeug)
         beginn = time.monotonic()
         pruefe(app.p.wait(timeout=20) == 0, "Programm endet ohne Fehler:\n" + app.ausgabe())
         dauer = time.monotonic() - beginn
-        print("Programm endet %.3f s nach Alt+F4" % dauer)
+        print("Programm endet %.3f s nach dem Schließen" % dauer)
         pruefe(dauer < 1.0, "Programm endet nach %.2f s" % dauer)
