@@ -1,5 +1,6 @@
 #include "output/druck.h"
 
+#include "controls/benennen.h"
 #include "controls/buttons2.h"
 #include "controls/numedit.h"
 #include "output/drucspez.h"
@@ -114,6 +115,18 @@ void TDruckForm::KomponentenErzeugen() {
     AbbrBtn = Knopf(this, QStringLiteral("Abbrechen"), 240);
     AbbrBtn->SetCancel(true);
     DrEinrBtn = Knopf(this, QStringLiteral("Einrichten..."), 344);
+
+    // The translation finds the controls by these names.
+    Benennen({{PosGroupBox, "PosGroupBox"},
+              {LiRandLab, "LiRandLab"},
+              {ObRandLab, "ObRandLab"},
+              {BreiteLab, "BreiteLab"},
+              {HoeheLab, "HoeheLab"},
+              {SeitRatio, "SeitRatio"},
+              {DruckerGroupBox, "DruckerGroupBox"},
+              {DruckBtn, "DruckBtn"},
+              {AbbrBtn, "AbbrBtn"},
+              {DrEinrBtn, "DrEinrBtn"}});
 
     setTabOrder(LiRandEdit, ObRandEdit);
     setTabOrder(ObRandEdit, BreiteEdit);
