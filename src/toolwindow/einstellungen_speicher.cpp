@@ -11,8 +11,8 @@
 
 #include "app/data.h"
 #include "controls/kvxspez.h"
-#include "platform/einstellungsdatei.h"
 #include "output/druck.h"
+#include "platform/einstellungsdatei.h"
 #include "toolwindow/toolwin2.h"
 
 #include <QGuiApplication>

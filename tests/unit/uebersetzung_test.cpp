@@ -191,7 +191,7 @@ TEST_F(UebersetzungTest, EveryKeyReachesTheWindowsAndDialogs) {
         Texte << t[0] << t[1];
     for (const QString& Key : UebersetzungsKeys()) {
         const QString Text =
-            Key == u"speichern_filter" ? DateiFilter(Filter).join(u'|') : u'<' + Key + u'>';
+            Key == u"speichern_filter" ? DialogFilter(Filter).join(u'|') : u'<' + Key + u'>';
         EXPECT_TRUE(Texte.contains(Text)) << Key.toStdString() << " is shown nowhere";
     }
 }
@@ -213,12 +213,6 @@ TEST(UebersetzungsKeys, EnglishFileHasExactlyTheKeysOfTheProgram) {
         const QString Key = QString::fromUtf8(z.left(g)).trimmed();
         EXPECT_TRUE(Keys.contains(Key)) << "unknown: " << Key.toStdString();
     }
-}
-
-TEST(DateiFilter, PairsBecomeQtFilters) {
-    EXPECT_EQ(
-        DateiFilter(QStringLiteral("PNG (*.png)|*.png|Pictures|*.jpg;*.bmp|odd")),
-        QStringList({QStringLiteral("PNG (*.png)"), QStringLiteral("Pictures (*.jpg *.bmp)")}));
 }
 
 } // namespace
