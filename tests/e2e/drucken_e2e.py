@@ -31,10 +31,7 @@ def fenster_namens(app, name):
 def _zeichenmodus(s, umgebung):
     s.zeige_hintergrund(_bild())
     app = Skribano(s, env_extra=umgebung).starten()
-    app.start_fertig_klicken()
-    overlay, _ = app.warte_auf_overlay((0, 0, B, H))
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    overlay, _ = app.zeichenmodus((0, 0, B, H))
     return app, overlay
 
 

@@ -383,6 +383,15 @@ class Skribano:
     def warte_ohne_overlay(self):
         warte_bis(lambda: self.overlay() is None, text="Overlay verschwindet")
 
+    def zeichenmodus(self, rect=None):
+        """Clicks Start and waits for the overlay and the whole tool bar;
+        the overlay as (id, (x, y, w, h))."""
+        self.start_fertig_klicken()
+        overlay = self.warte_auf_overlay(rect)
+        warte_bis(lambda: self.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
+                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        return overlay
+
     def start_fertig_klicken(self):
         x, y, w, h = self.werkzeug_geometrie()
         self.s.klick(x + w // 2, y + 13)

@@ -35,10 +35,7 @@ def _lies_konfig(app):
 
 
 def _zeichenmodus(app, rect):
-    app.start_fertig_klicken()
-    oid, _ = app.warte_auf_overlay(rect)
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    oid, _ = app.zeichenmodus(rect)
     return oid
 
 

@@ -63,21 +63,13 @@ def _mit_datei(s, inhalt):
     return Skribano(s).starten()
 
 
-def _zeichenmodus(app):
-    app.start_fertig_klicken()
-    oid, _ = app.warte_auf_overlay()
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
-    return oid
-
-
 def titel_der_ausgabedialoge(display):
     """The print dialog and the save dialog take their titles from the file,
     commas and semicolons included."""
     with Sitzung(display, 1024, 768) as s:
         app = _mit_datei(s, "druck_bildschirmdrucken=Print it\n"
                             "speichern_bildschirmspeichern=Save, now; please\n")
-        overlay = _zeichenmodus(app)
+        overlay, _ = app.zeichenmodus()
         s.taste(overlay, "ctrl+p")
         dialog = warte_bis(lambda: fenster_namens(app, "Print it"), text="Druckdialog „Print it“")
         pruefe(not fenster_namens(app, "Bildschirminhalt drucken"), "Kein deutscher Titel")
@@ -110,7 +102,7 @@ def start_text_bleibt(display):
         app = _mit_datei(s, "btn_start=Go\n")
         go = _startknopf(app)
         for _ in range(2):
-            _zeichenmodus(app)
+            app.zeichenmodus()
             app.start_fertig_klicken()
             app.warte_ohne_overlay()
             pruefe(_startknopf(app) == go, "Nach „Fertig“ steht wieder „Go“ auf dem Knopf")
