@@ -27,10 +27,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # The libraries come from the binary itself (the xcb platform plugin lives in
 # libqt6gui6 on Debian 12). What the program starts or loads at run time no
 # linker sees: xdg-open and xdg-email, Qt's German texts for its standard
-# dialogs, Qt's SVG plugins that draw the program's icon, and the fonts it
-# draws with.
+# dialogs, Qt's SVG plugins that draw the program's icon, the fonts it
+# draws with, and libcups, loaded when a printer's connection is shown.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "xdg-utils, qt6-translations-l10n, libqt6svg6, fonts-liberation2, fonts-dejavu-core")
+  "xdg-utils, qt6-translations-l10n, libqt6svg6, fonts-liberation2, fonts-dejavu-core, libcups2")
 
 include(CPack)
