@@ -72,14 +72,22 @@ def rss_mib(pid):
 
 
 def start_klicken(sitzung, xovl, app):
-    """Clicks Start through xovl; (mapped, painted) in ms from the click."""
+    """Clicks Start through xovl; the times in ms from the click of the X
+    events that mark the phases: tool window hidden, first window created
+    (the overlay, at the first Start only), overlay mapped and painted."""
     x, y, w, h = app.werkzeug_geometrie()
-    r = subprocess.run([xovl, "-t", "10000", "-c", str(x + w // 2), str(y + 13)],
+    r = subprocess.run([xovl, "-v", "-t", "10000", "-c", str(x + w // 2), str(y + 13)],
                        env=sitzung.env, capture_output=True, text=True, timeout=30)
-    gemappt = float(re.search(r"map_ms=(-?[\d.]+)", r.stdout).group(1))
-    gemalt = float(re.search(r"damage_half_ms=(-?[\d.]+)", r.stdout).group(1))
-    pruefe(gemappt >= 0 and gemalt >= 0, "xovl sah kein Overlay:\n" + r.stdout)
-    return gemappt, gemalt
+
+    def erstes(muster):
+        m = re.search(muster, r.stdout)
+        return float(m.group(1)) if m else float("nan")
+    t = {"versteckt": erstes(r"ev t=([\d.]+) unmap"),
+         "erzeugt": erstes(r"ev t=([\d.]+) create"),
+         "gemappt": erstes(r"map_ms=(-?[\d.]+)"),
+         "gemalt": erstes(r"damage_half_ms=(-?[\d.]+)")}
+    pruefe(t["gemappt"] >= 0 and t["gemalt"] >= 0, "xovl sah kein Overlay:\n" + r.stdout)
+    return t
 
 
 def striche(sitzung, breite, hoehe):
@@ -93,20 +101,19 @@ def ein_lauf(sitzung, xovl, binary, breite, hoehe):
     sitzung.binary = binary
     app = Skribano(sitzung).starten()
     time.sleep(1.5)
-    werte = {"rss_bereit": rss_mib(app.p.pid), "spaeter_gemappt": [], "spaeter_gemalt": []}
+    werte = {"rss_bereit": rss_mib(app.p.pid), "spaeter": []}
     for n in range(1, STARTS + 1):
-        gemappt, gemalt = start_klicken(sitzung, xovl, app)
+        zeiten = start_klicken(sitzung, xovl, app)
         app.warte_auf_overlay((0, 0, breite, hoehe))
         time.sleep(0.3)
         if n == 1:
-            werte["erster_gemappt"], werte["erster_gemalt"] = gemappt, gemalt
+            werte["erster"] = zeiten
             werte["rss_overlay"] = rss_mib(app.p.pid)
             striche(sitzung, breite, hoehe)
             time.sleep(0.3)
             werte["rss_striche"] = rss_mib(app.p.pid)
         elif n >= 4:
-            werte["spaeter_gemappt"].append(gemappt)
-            werte["spaeter_gemalt"].append(gemalt)
+            werte["spaeter"].append(zeiten)
         app.start_fertig_klicken()
         app.warte_ohne_overlay()
         time.sleep(0.3)
@@ -153,12 +160,21 @@ def bericht(breite, hoehe, ergebnisse, kosten, last_vorher):
         def m(schluessel):
             return median([lauf[schluessel] for lauf in laeufe])
 
-        def alle(schluessel):
-            return median([w for lauf in laeufe for w in lauf[schluessel]])
+        def erster(phase):
+            return median([lauf["erster"][phase] for lauf in laeufe])
+
+        def spaeter(phase):
+            return median([z[phase] for lauf in laeufe for z in lauf["spaeter"]])
         print("  %-28s %8.1f  %8.1f  %8.1f  %8.1f  %7.1f  %7.1f  %7.1f" %
-              (os.path.basename(b)[-28:], m("erster_gemappt"), m("erster_gemalt"),
-               alle("spaeter_gemappt"), alle("spaeter_gemalt"), m("rss_bereit"),
+              (os.path.basename(b)[-28:], erster("gemappt"), erster("gemalt"),
+               spaeter("gemappt"), spaeter("gemalt"), m("rss_bereit"),
                m("rss_overlay"), m("rss_striche")))
+        print("    Phasen, 1. Start: Klick -> versteckt %.1f, -> Overlay erzeugt %.1f "
+              "(50 ms Wartezeit und Aufnahme), -> gemappt %.1f, -> gemalt %.1f" %
+              (erster("versteckt"), erster("erzeugt"), erster("gemappt"), erster("gemalt")))
+        print("    Phasen, Starts 4-12: Klick -> versteckt %.1f, -> gemappt %.1f "
+              "(50 ms Wartezeit und Aufnahme), -> gemalt %.1f" %
+              (spaeter("versteckt"), spaeter("gemappt"), spaeter("gemalt")))
     print("  (ms vom Klick, MiB; Mediane über %d Prozesse, Starts 4-12 über alle ihre Starts)"
           % len(next(iter(ergebnisse.values()))))
 

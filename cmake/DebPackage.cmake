@@ -28,9 +28,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # libqt6gui6 on Debian 12). What the program starts or loads at run time no
 # linker sees: xdg-open and xdg-email, Qt's German texts for its standard
 # dialogs, Qt's SVG plugins that draw the program's icon, the fonts it
-# draws with, and Qt's Wayland platform for Wayland desktops.
+# draws with, libcups, loaded when a printer's connection is shown, and Qt's
+# Wayland platform for Wayland desktops.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "xdg-utils, qt6-translations-l10n, libqt6svg6, fonts-liberation2, fonts-dejavu-core, qt6-wayland")
+  "xdg-utils, qt6-translations-l10n, libqt6svg6, fonts-liberation2, fonts-dejavu-core, libcups2, qt6-wayland")
 
 include(CPack)

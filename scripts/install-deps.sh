@@ -9,7 +9,7 @@ PACKAGES=(
   zlib1g-dev libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth openbox x11-xserver-utils x11-utils xdotool xclip imagemagick
+  xvfb xauth openbox x11-xserver-utils x11-utils xdotool wmctrl xclip imagemagick
   xdg-utils python3
   libx11-dev libxcb1-dev libxcb-shm0-dev
   xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc

@@ -1,5 +1,6 @@
 #include "output/druck.h"
 
+#include "controls/benennen.h"
 #include "controls/buttons2.h"
 #include "controls/numedit.h"
 #include "output/drucspez.h"
@@ -73,8 +74,7 @@ struct TMeldungWaehrendDesDrucks {
 
 } // namespace
 
-TDruckForm::TDruckForm(QWidget* Parent)
-    : QDialog(Parent), FDrucker(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+TDruckForm::TDruckForm(QWidget* Parent) : QDialog(Parent) {
     DruckForm = this;
     KomponentenErzeugen();
 }
@@ -115,6 +115,18 @@ void TDruckForm::KomponentenErzeugen() {
     AbbrBtn->SetCancel(true);
     DrEinrBtn = Knopf(this, QStringLiteral("Einrichten..."), 344);
 
+    // The translation finds the controls by these names.
+    Benennen({{PosGroupBox, "PosGroupBox"},
+              {LiRandLab, "LiRandLab"},
+              {ObRandLab, "ObRandLab"},
+              {BreiteLab, "BreiteLab"},
+              {HoeheLab, "HoeheLab"},
+              {SeitRatio, "SeitRatio"},
+              {DruckerGroupBox, "DruckerGroupBox"},
+              {DruckBtn, "DruckBtn"},
+              {AbbrBtn, "AbbrBtn"},
+              {DrEinrBtn, "DrEinrBtn"}});
+
     setTabOrder(LiRandEdit, ObRandEdit);
     setTabOrder(ObRandEdit, BreiteEdit);
     setTabOrder(BreiteEdit, HoeheEdit);
@@ -150,13 +162,18 @@ void TDruckForm::FormActivate() {
     DruckBtn->setFocus(Qt::OtherFocusReason);
 }
 
+QPrinter& TDruckForm::Drucker() {
+    if (!FDrucker) FDrucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *FDrucker;
+}
+
 void TDruckForm::ShowPrinterInfo() {
-    const QString Name = FDrucker->printerName();
+    const QString Name = Drucker().printerName();
     DruckerInfo->setText(DruckerText(Name, DruckerAnschluss(Name)));
 }
 
 void TDruckForm::DrEinrBtnClick() {
-    QPrintDialog Einrichten(FDrucker.get(), this);
+    QPrintDialog Einrichten(&Drucker(), this);
     Einrichten.exec();
     ShowPrinterInfo();
 }
@@ -189,7 +206,7 @@ bool TDruckForm::Drucken() {
         Meldung(TMeldungTyp::Fehler, UngueltigText);
         return false;
     }
-    if (FDrucker->printerName().isEmpty() && FDrucker->outputFileName().isEmpty()) {
+    if (Drucker().printerName().isEmpty() && Drucker().outputFileName().isEmpty()) {
         Meldung(TMeldungTyp::Fehler, KeinDruckerText);
         return false;
     }
@@ -200,13 +217,13 @@ bool TDruckForm::Drucken() {
     }
     if (!Gedruckt)
         Meldung(TMeldungTyp::Fehler,
-                DruckFehlerText + (FDrucker->printerName().isEmpty() ? FDrucker->outputFileName()
-                                                                     : FDrucker->printerName()));
+                DruckFehlerText + (Drucker().printerName().isEmpty() ? Drucker().outputFileName()
+                                                                     : Drucker().printerName()));
     return Gedruckt;
 }
 
 bool TDruckForm::SeiteDrucken(TDruckMasse m) {
-    QPrinter& d = *FDrucker;
+    QPrinter& d = Drucker();
     // The painter's origin is the corner of the printable area, so that the
     // border below is the printer's own, not a margin chosen for us.
     d.setPageMargins(d.pageLayout().minimumMargins(), d.pageLayout().units());

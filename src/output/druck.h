@@ -41,7 +41,9 @@ public:
     void FelderAusEinstellungen();
     void FelderInEinstellungen();
 
-    QPrinter& Drucker() { return *FDrucker; }
+    // Made at the first use: the print system is not touched (nor its
+    // libraries' memory) before anybody prints.
+    QPrinter& Drucker();
 
     QGroupBox* PosGroupBox;
     QGroupBox* DruckerGroupBox;

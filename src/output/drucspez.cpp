@@ -2,11 +2,11 @@
 
 #include "controls/kvxspez.h"
 
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <cmath>
 #include <cups/cups.h>
-#include <memory>
 
 namespace {
 
@@ -60,12 +60,39 @@ QString DruckerText(const QString& Name, const QString& Anschluss) {
     return Name + QStringLiteral(" an ") + Anschluss;
 }
 
+namespace {
+
+// The three functions of libcups the connection needs, loaded at the first
+// use; all null when the library is missing.
+struct TCups {
+    decltype(&cupsGetNamedDest) GetNamedDest = nullptr;
+    decltype(&cupsGetOption) GetOption = nullptr;
+    decltype(&cupsFreeDests) FreeDests = nullptr;
+};
+
+const TCups& Cups() {
+    static const TCups c = [] {
+        QLibrary Bibliothek(QStringLiteral("cups"), 2);
+        TCups f;
+        f.GetNamedDest =
+            reinterpret_cast<decltype(f.GetNamedDest)>(Bibliothek.resolve("cupsGetNamedDest"));
+        f.GetOption = reinterpret_cast<decltype(f.GetOption)>(Bibliothek.resolve("cupsGetOption"));
+        f.FreeDests = reinterpret_cast<decltype(f.FreeDests)>(Bibliothek.resolve("cupsFreeDests"));
+        if (!f.GetNamedDest || !f.GetOption || !f.FreeDests) return TCups();
+        return f;
+    }();
+    return c;
+}
+
+} // namespace
+
 QString DruckerAnschluss(const QString& Name) {
-    if (Name.isEmpty()) return {};
-    const QByteArray n = Name.toUtf8();
-    std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> Ziel(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, n.constData(), nullptr),
-        [](cups_dest_t* d) { cupsFreeDests(1, d); });
+    const TCups& c = Cups();
+    if (Name.isEmpty() || !c.GetNamedDest) return {};
+    cups_dest_t* Ziel = c.GetNamedDest(CUPS_HTTP_DEFAULT, Name.toUtf8().constData(), nullptr);
     if (!Ziel) return {};
-    return QString::fromUtf8(cupsGetOption("device-uri", Ziel->num_options, Ziel->options));
+    const QString Anschluss =
+        QString::fromUtf8(c.GetOption("device-uri", Ziel->num_options, Ziel->options));
+    c.FreeDests(1, Ziel);
+    return Anschluss;
 }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -34,10 +35,27 @@ QString MailtoHandler() {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
+// Mail programs still running after their time limit. They are never
+// destroyed while running (that would kill the compose window, even when
+// this program ends), and kept here so they stay reachable rather than
+// leaked; one that ends leaves the list.
+std::vector<QProcess*>& LaufendeMailProgramme() {
+    static auto* Liste = new std::vector<QProcess*>;
+    return *Liste;
+}
+
+void Zuruecklassen(std::unique_ptr<QProcess> p) {
+    QProcess* Prozess = p.release();
+    LaufendeMailProgramme().push_back(Prozess);
+    QObject::connect(Prozess, &QProcess::finished, Prozess, [Prozess] {
+        std::erase(LaufendeMailProgramme(), Prozess);
+        Prozess->deleteLater();
+    });
+}
+
 // Runs xdg-email with Argumente. True when it ended with code 0, or when it
-// is still running after FristMs; it is then left running (and never
-// killed, not even when this program ends), since it holds the compose
-// window. The user's input waits meanwhile; the windows still repaint.
+// is still running after FristMs; it is then left running. The user's input
+// waits meanwhile; the windows still repaint.
 bool XdgEmail(const QStringList& Argumente, int FristMs) {
     auto p = std::make_unique<QProcess>();
     p->setStandardInputFile(QProcess::nullDevice());
@@ -55,8 +73,7 @@ bool XdgEmail(const QStringList& Argumente, int FristMs) {
         return p->error() != QProcess::FailedToStart && p->exitStatus() == QProcess::NormalExit &&
                p->exitCode() == 0;
     QObject::disconnect(p.get(), nullptr, &Warten, nullptr);
-    QObject::connect(p.get(), &QProcess::finished, p.get(), &QObject::deleteLater);
-    p.release();
+    Zuruecklassen(std::move(p));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "overlay/auswahl.h"
 
+#include "controls/benennen.h"
 #include "controls/buttons2.h"
 #include "controls/kvxspez.h"
 #include "controls/numedit.h"
@@ -55,14 +56,14 @@ TAuswahlForm::TAuswahlForm(QWidget* Parent)
     AbbrechenBtn = Knopf(this, QStringLiteral("Abbrechen"), 215, 89, mrCancel);
     AbbrechenBtn->SetCancel(true);
     // The translation finds the controls by these names.
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    LinksLab->setObjectName(QStringLiteral("LinksLab"));
-    ObenLab->setObjectName(QStringLiteral("ObenLab"));
-    BreiteLab->setObjectName(QStringLiteral("BreiteLab"));
-    HoeheLab->setObjectName(QStringLiteral("HoeheLab"));
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    LoeschenBtn->setObjectName(QStringLiteral("LoeschenBtn"));
-    AbbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
+    Benennen({{GroupBox1, "GroupBox1"},
+              {LinksLab, "LinksLab"},
+              {ObenLab, "ObenLab"},
+              {BreiteLab, "BreiteLab"},
+              {HoeheLab, "HoeheLab"},
+              {OkBtn, "OkBtn"},
+              {LoeschenBtn, "LoeschenBtn"},
+              {AbbrechenBtn, "AbbrechenBtn"}});
     connect(OkBtn, &QPushButton::clicked, this, [this] { OkBtnClick(); });
     connect(LoeschenBtn, &QPushButton::clicked, this, [this] { LoeschenBtnClick(); });
 }

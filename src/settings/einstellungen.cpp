@@ -1,6 +1,7 @@
 #include "settings/einstellungen.h"
 
 #include "app/data.h"
+#include "controls/benennen.h"
 #include "controls/buttons2.h"
 #include "controls/kvxspez.h"
 #include "controls/numedit.h"
@@ -29,8 +30,10 @@ namespace {
 
 constexpr int Spalte1 = 8, Spalte2 = 483, SpaltenBreite = 467;
 
-QGroupBox* Gruppe(QWidget* Eltern, const QString& Titel, int x, int y, int h) {
+// Named, as the translation finds the group boxes by their names.
+QGroupBox* Gruppe(QWidget* Eltern, const char* Name, const QString& Titel, int x, int y, int h) {
     auto* g = new QGroupBox(Titel, Eltern);
+    g->setObjectName(QLatin1String(Name));
     g->setGeometry(x, y, SpaltenBreite, h);
     return g;
 }
@@ -99,6 +102,23 @@ TEinstellungenForm::TEinstellungenForm(QWidget* Parent) : QDialog(Parent) {
     AbbrBtn->setGeometry(853, 398, 97, 27);
     AbbrBtn->SetModalResult(mrCancel);
     AbbrBtn->SetCancel(true);
+    // The translation finds the controls by these names.
+    Benennen({{RadioMauszeiger1, "RadioMauszeiger1"},
+              {RadioMauszeiger2, "RadioMauszeiger2"},
+              {AutoOpenCheck, "AutoOpenCheck"},
+              {AutoCloseCheck, "AutoCloseCheck"},
+              {MausradZoomCheck, "MausradZoomCheck"},
+              {AutoScreenshotCheck, "AutoScreenshotCheck"},
+              {RadioScreen0, "RadioScreen0"},
+              {RadioScreen1, "RadioScreen1"},
+              {RadioScreen2, "RadioScreen2"},
+              {ScreenshotOrdnerLab, "ScreenshotOrdnerLab"},
+              {EmailOrdnerLab, "EmailOrdnerLab"},
+              {ToolSizeXLab, "ToolSizeXLab"},
+              {ToolSizeYLab, "ToolSizeYLab"},
+              {AnzZusatzFarbenLab, "AnzZusatzFarbenLab"},
+              {OkBtn, "OkBtn"},
+              {AbbrBtn, "AbbrBtn"}});
 }
 
 TEinstellungenForm::~TEinstellungenForm() {
@@ -106,26 +126,28 @@ TEinstellungenForm::~TEinstellungenForm() {
 }
 
 void TEinstellungenForm::LinkeSpalteErzeugen() {
-    QGroupBox* g = Gruppe(this, QStringLiteral(" Mauszeiger auf Zeichenfläche "), Spalte1, 8, 66);
+    QGroupBox* g =
+        Gruppe(this, "GroupBox1", QStringLiteral(" Mauszeiger auf Zeichenfläche "), Spalte1, 8, 66);
     RadioMauszeiger1 = Knopf<QRadioButton>(g, QStringLiteral(" normal "), 20);
     RadioMauszeiger2 =
         Knopf<QRadioButton>(g, QStringLiteral(" ausblenden (nur Werkzeugsymbol) "), 42);
 
-    g = Gruppe(this, QStringLiteral(" Programmstart und -ende "), Spalte1, 80, 66);
+    g = Gruppe(this, "GroupBox2", QStringLiteral(" Programmstart und -ende "), Spalte1, 80, 66);
     AutoOpenCheck = Knopf<QCheckBox>(
         g, QStringLiteral(" Zeichenfunktionen sofort bei Programmstart öffnen "), 20);
     AutoCloseCheck = Knopf<QCheckBox>(
         g, QStringLiteral(" Mit Klick auf 'Fertig' [F9] gesamtes Programm beenden "), 42);
 
-    g = Gruppe(this, QStringLiteral(" Zoomansicht "), Spalte1, 152, 46);
+    g = Gruppe(this, "GroupBox3", QStringLiteral(" Zoomansicht "), Spalte1, 152, 46);
     MausradZoomCheck =
         Knopf<QCheckBox>(g, QStringLiteral(" Mausrad zum hinein- und herauszoomen verwenden "), 20);
 
-    g = Gruppe(this, QStringLiteral(" Auto-Screenshot "), Spalte1, 204, 46);
+    g = Gruppe(this, "GroupBox4", QStringLiteral(" Auto-Screenshot "), Spalte1, 204, 46);
     AutoScreenshotCheck = Knopf<QCheckBox>(
         g, QStringLiteral(" automatischen Screenshot bei Klick auf 'Fertig' [F9] erstellen "), 20);
 
-    g = Gruppe(this, QStringLiteral(" Zeichenfläche bei mehreren Bildschirmen "), Spalte1, 256, 88);
+    g = Gruppe(this, "GroupBox5", QStringLiteral(" Zeichenfläche bei mehreren Bildschirmen "),
+               Spalte1, 256, 88);
     RadioScreen0 = Knopf<QRadioButton>(
         g, QStringLiteral(" Bildschirm, in dem der Start-Knopf geklickt wird "), 20);
     RadioScreen1 = Knopf<QRadioButton>(g, QStringLiteral(" immer erster Bildschirm "), 42);
@@ -135,8 +157,8 @@ void TEinstellungenForm::LinkeSpalteErzeugen() {
 
 void TEinstellungenForm::GroesseErzeugen() {
     // Two trailing blanks, as the caption always had.
-    QGroupBox* g =
-        Gruppe(this, QStringLiteral(" Größe der Werkzeugschaltflächen  "), Spalte1, 350, 50);
+    QGroupBox* g = Gruppe(this, "GroupBox6", QStringLiteral(" Größe der Werkzeugschaltflächen  "),
+                          Spalte1, 350, 50);
     ToolSizeXLab = Beschriftung(g, QStringLiteral("&Breite:"), QRect(16, 23, 50, 16));
     ToolSizeXEdit = GroessenFeld(g, 70, 25);
     ToolSizeXLab->setBuddy(ToolSizeXEdit);
@@ -146,7 +168,7 @@ void TEinstellungenForm::GroesseErzeugen() {
 }
 
 void TEinstellungenForm::OrdnerErzeugen() {
-    QGroupBox* g = Gruppe(this, QStringLiteral(" Ordner "), Spalte2, 8, 226);
+    QGroupBox* g = Gruppe(this, "GroupBox7", QStringLiteral(" Ordner "), Spalte2, 8, 226);
     ScreenshotOrdnerLab =
         Beschriftung(g, QStringLiteral("Ordner für Auto-Screenshots:"), QRect(16, 20, 435, 16));
     ScreenshotDirEdit = new QLineEdit(g);
@@ -165,7 +187,7 @@ void TEinstellungenForm::OrdnerErzeugen() {
 }
 
 void TEinstellungenForm::ZusatzfarbenErzeugen() {
-    QGroupBox* g = Gruppe(this, QStringLiteral(" Zusatzfarben "), Spalte2, 240, 160);
+    QGroupBox* g = Gruppe(this, "GroupBox8", QStringLiteral(" Zusatzfarben "), Spalte2, 240, 160);
     AnzZusatzFarbenLab = Beschriftung(g, QStringLiteral("Anzahl:"), QRect(16, 25, 50, 16));
     AnzZusatzColCombo = new QComboBox(g);
     AnzZusatzColCombo->setGeometry(70, 21, 60, 22);

@@ -1,6 +1,7 @@
 #include "settings/info.h"
 
 #include "app/data.h"
+#include "controls/benennen.h"
 #include "controls/buttons2.h"
 #include "controls/shadlab.h"
 #include "platform/dokument.h"
@@ -177,6 +178,8 @@ void TInfoBox::KnoepfeErzeugen() {
     EinstellBtn = Knopf(this, QStringLiteral("&Einstellungen..."), 452);
     HilfeBtn = Knopf(this, QStringLiteral("Online-&Hilfe"), 489);
     OkBtn = Knopf(this, QStringLiteral("Schließen"), 526);
+    // The translation finds the buttons by these names.
+    Benennen({{EinstellBtn, "EinstellBtn"}, {HilfeBtn, "HilfeBtn"}, {OkBtn, "OkBtn"}});
     OkBtn->SetModalResult(mrOk);
     OkBtn->SetCancel(true);
     connect(EinstellBtn, &QPushButton::clicked, this, [this] { EinstellBtnClick(); });

@@ -46,12 +46,13 @@ void MeldFormVerbergen() {
 } // namespace
 
 // "Beschreibung|Muster|..." pairs as the dialog takes them: "Beschreibung
-// (Muster)" each, the pattern added only where the text lacks it.
+// (Muster)" each, the pattern added only where the text lacks it. Patterns
+// are separated by ";" there and by blanks in the dialog.
 QStringList DialogFilter(const QString& Filter) {
-    const QStringList Teile = Filter.split(QLatin1Char('|'));
+    const QStringList Teile = Filter.split(u'|');
     QStringList Filter2;
     for (qsizetype i = 0; i + 1 < Teile.size(); i += 2) {
-        const QString Muster = QLatin1Char('(') + Teile[i + 1] + QLatin1Char(')');
+        const QString Muster = u'(' + QString(Teile[i + 1]).replace(u';', u' ') + u')';
         Filter2 << (Teile[i].contains(Muster) ? Teile[i] : Teile[i] + QLatin1Char(' ') + Muster);
     }
     return Filter2;

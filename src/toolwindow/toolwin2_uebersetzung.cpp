@@ -142,7 +142,7 @@ TZiel SaveBMPFilter() {
                 return QString();
             },
             [](TToolForm& F, const QString& s) {
-                if (!s.isEmpty()) SaveBMP(F)->setNameFilters(DateiFilter(s));
+                if (!s.isEmpty()) SaveBMP(F)->setNameFilters(DialogFilter(s));
             }};
 }
 
@@ -287,16 +287,6 @@ QStringList UebersetzungsKeys() {
     for (const TUebersetzung& u : Tabelle())
         Keys << QString::fromUtf8(u.Key);
     return Keys;
-}
-
-QStringList DateiFilter(const QString& Filter) {
-    const QStringList Teile = Filter.split(u'|');
-    QStringList Filter2;
-    for (qsizetype i = 0; i + 1 < Teile.size(); i += 2) {
-        const QString Muster = u'(' + QString(Teile[i + 1]).replace(u';', u' ') + u')';
-        Filter2 << (Teile[i].contains(Muster) ? Teile[i] : Teile[i] + u' ' + Muster);
-    }
-    return Filter2;
 }
 
 void TToolForm::LoadTranslation() {

@@ -17,7 +17,3 @@ QString TranslateText(const TUebersetzungsDatei& Datei, const QString& Key, cons
 
 // Every key the program reads, each once, in the order of the table.
 QStringList UebersetzungsKeys();
-
-// "Description|pattern|..." pairs as the file dialog takes them:
-// "Description (pattern)" each, the pattern added only where the text lacks it.
-QStringList DateiFilter(const QString& Filter);

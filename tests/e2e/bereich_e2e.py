@@ -43,10 +43,7 @@ def _starten(s):
     hintergrund = _foto(B, H)
     s.zeige_hintergrund(hintergrund)
     app = Skribano(s).starten()
-    app.start_fertig_klicken()
-    oid, _ = app.warte_auf_overlay((0, 0, B, H))
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    oid, _ = app.zeichenmodus((0, 0, B, H))
     s.taste(oid, "alt+b")
     return hintergrund, app, oid
 
@@ -130,10 +127,7 @@ def dialog_f2(display):
     with Sitzung(display, breite, hoehe) as s:
         s.zeige_hintergrund(_foto(breite, hoehe))
         app = Skribano(s).starten()
-        app.start_fertig_klicken()
-        oid, _ = app.warte_auf_overlay((0, 0, breite, hoehe))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        oid, _ = app.zeichenmodus((0, 0, breite, hoehe))
         s.taste(oid, "alt+b")
         s.ziehen([(100, 100), (150, 120), (200, 150)])
         s.zeiger_nach(600, 600)

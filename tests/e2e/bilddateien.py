@@ -153,10 +153,7 @@ class Ablauf:
         with open(konfig, "w") as f:
             f.write("[General]\n" + "".join("%s=%s\n" % kv for kv in werte.items()))
         app.starten()
-        app.start_fertig_klicken()
-        self.oid, _ = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        self.oid, _ = app.zeichenmodus((0, 0, B, H))
         self.werkzeug = app.werkzeug_rahmen()
         self.fenster = [app.werkzeug, self.oid]
 

@@ -40,10 +40,7 @@ class Ablauf:
         self.orte = Referenz(s).orte()
         s.zeige_hintergrund(hintergrund)
         self.app = app = Skribano(s).starten()
-        app.start_fertig_klicken()
-        self.oid, _ = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        self.oid, _ = app.zeichenmodus((0, 0, B, H))
         self.werkzeug = app.werkzeug_rahmen()
         self.fenster = [app.werkzeug, self.oid]
 

@@ -4,8 +4,9 @@ program without any printer: an error box, no message window left over."""
 
 import os
 
-from cups_privat import PrivaterCups
+from cups_privat import WARTESCHLANGE, PrivaterCups
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
+from referenz import Referenz
 from seitenmessung import dunkle_box, seite
 
 B, H = 1920, 1080
@@ -31,10 +32,7 @@ def fenster_namens(app, name):
 def _zeichenmodus(s, umgebung):
     s.zeige_hintergrund(_bild())
     app = Skribano(s, env_extra=umgebung).starten()
-    app.start_fertig_klicken()
-    overlay, _ = app.warte_auf_overlay((0, 0, B, H))
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    overlay, _ = app.zeichenmodus((0, 0, B, H))
     return app, overlay
 
 
@@ -74,6 +72,8 @@ def standardseite(display):
     # The defaults: 2.5 cm from the left, 1.8 cm from the top, 16 cm wide,
     # the height of 9 cm from the picture's ratio 16:9.
     with PrivaterCups() as cups, Sitzung(display, B, H) as s:
+        zeile = Referenz(s).drucker(cups.env())
+        pruefe(zeile == WARTESCHLANGE + " an cups-pdf:/", "Druckerzeile: %r" % zeile)
         app, overlay = _zeichenmodus(s, cups.env())
         dialog = _druckdialog(app, overlay)
         s.taste(dialog, "Return")

@@ -297,6 +297,12 @@ class Sitzung:
             time.sleep(0.02)
         self.xdotool("mouseup", 1)
 
+    def schliessen(self, fenster_id):
+        """Asks the window manager to close the window, as its title bar
+        button does: the program gets WM_DELETE_WINDOW for exactly this
+        window, whichever window has the focus."""
+        self.befehl("wmctrl", "-i", "-c", str(fenster_id))
+
     def taste(self, fenster_id, taste):
         self.xdotool("windowactivate", "--sync", fenster_id)
         self.xdotool("key", "--clearmodifiers", taste)
@@ -326,11 +332,22 @@ class Skribano:
         self.p = None
 
     def starten(self):
-        self.log = open(os.path.join(self.s.ordner, "skribano-%d.log" % len(self.s.prozesse)), "w+")
+        # Appending: the program writes at the end even while the test has
+        # sought back to the start to read what came so far.
+        self.log = open(os.path.join(self.s.ordner, "skribano-%d.log" % len(self.s.prozesse)), "a+")
         self.p = self.s.starte([self.s.binary], env=self.env, stdout=self.log,
                                stderr=subprocess.STDOUT)
         self.werkzeug = warte_bis(self._werkzeugfenster, text="Werkzeugfenster erscheint")
         return self
+
+    def warte_auf_ende(self, zeit, text):
+        """The exit code once the program ended within zeit seconds; a
+        failure with its output otherwise."""
+        try:
+            return self.p.wait(timeout=zeit)
+        except subprocess.TimeoutExpired:
+            raise Fehlschlag("%s: nach %d s läuft das Programm noch:\n%s" %
+                             (text, zeit, self.ausgabe()))
 
     def ausgabe(self):
         self.log.flush()
@@ -369,6 +386,15 @@ class Skribano:
 
     def warte_ohne_overlay(self):
         warte_bis(lambda: self.overlay() is None, text="Overlay verschwindet")
+
+    def zeichenmodus(self, rect=None):
+        """Clicks Start and waits for the overlay and the whole tool bar;
+        the overlay as (id, (x, y, w, h))."""
+        self.start_fertig_klicken()
+        overlay = self.warte_auf_overlay(rect)
+        warte_bis(lambda: self.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
+                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        return overlay
 
     def start_fertig_klicken(self):
         x, y, w, h = self.werkzeug_geometrie()

@@ -35,19 +35,14 @@ def _lies_konfig(app):
 
 
 def _zeichenmodus(app, rect):
-    app.start_fertig_klicken()
-    oid, _ = app.warte_auf_overlay(rect)
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    oid, _ = app.zeichenmodus(rect)
     return oid
 
 
 def _beenden_mit_schliessen(app):
-    # Alt+F4 is openbox's Close: the window manager asks the tool window to
-    # close, as its title bar button does, so the program's close handling runs.
-    app.s.taste(app.werkzeug, "alt+F4")
-    pruefe(app.p.wait(timeout=20) == 0, "Programm endet nach Schließen ohne Fehler:\n" +
-           app.ausgabe())
+    app.s.schliessen(app.werkzeug)
+    code = app.warte_auf_ende(20, "Schließen des Werkzeugfensters")
+    pruefe(code == 0, "Programm endet nach Schließen ohne Fehler:\n" + app.ausgabe())
 
 
 def _strich_pruefen(app, vorher, farbe, dicke):

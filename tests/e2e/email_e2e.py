@@ -10,7 +10,7 @@ import urllib.parse
 
 from drucken_e2e import fenster_namens
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
-from referenz import warte_auf_menu, warte_ohne_menu
+from referenz import warte_auf_menu
 
 B, H = 1280, 800
 ERFOLG = "Skribano: Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt."
@@ -23,10 +23,7 @@ class Ablauf:
         self.s = s
         s.zeige_hintergrund(Bild.muster(B, H, 3))
         self.app = app = Skribano(s, env_extra=umgebung).starten()
-        app.start_fertig_klicken()
-        self.overlay, _ = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        self.overlay, _ = app.zeichenmodus((0, 0, B, H))
 
     def dateien(self):
         return sorted(glob.glob(os.path.join(self.app.env["HOME"], "**", "Email", "*.png"),
@@ -59,8 +56,7 @@ class Ablauf:
         warte_bis(lambda: not box(), text="Meldungsfenster schließt sich")
 
     def schliessen(self):
-        # openbox's Close, as the title bar button: the close handling runs.
-        self.s.taste(self.app.werkzeug, "alt+F4")
+        self.s.schliessen(self.app.werkzeug)
         warte_bis(lambda: FRAGE in self.app.ausgabe().split("Skribano: ")[-1],
                   text="Frage nach den E-Mail-Dateien")
 

@@ -46,10 +46,7 @@ def pfeil_rechteck_text(display):
         vorher = Bild.muster(B, H, 8)
         s.zeige_hintergrund(vorher)
         app = Skribano(s).starten()
-        app.start_fertig_klicken()
-        oid, _ = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        oid, _ = app.zeichenmodus((0, 0, B, H))
         werkzeug = app.werkzeug_rahmen()
 
         # The first choices in the tool window, the later ones on the overlay,

@@ -2,8 +2,6 @@
 the real program: the colour code on the real clipboard, the picked colour
 drawn exactly, and the line snapping to 45 degrees while Shift is held."""
 
-import time
-
 from bereich_e2e import _foto, _invers
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
 
@@ -38,10 +36,7 @@ def pipette_und_shift(display):
         # Held keys must not repeat: every release ends the F key's effect.
         s.befehl("xset", "r", "off")
         app = Skribano(s).starten()
-        app.start_fertig_klicken()
-        oid, _ = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        oid, _ = app.zeichenmodus((0, 0, B, H))
         # Transparent red, the first start's colour.
         s.taste(oid, "alt+1")
         s.taste(oid, "alt+s")

@@ -7,9 +7,11 @@ import signal
 import stat
 import time
 
+from bilddateien import png_bild
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
-from einstellungen_e2e import (_beenden_mit_schliessen, _konfig_pfad, _lies_konfig,
-                               _schreibe_konfig, _strich_pruefen, _zeichenmodus)
+from einstellungen_e2e import (STRICH_X0, STRICH_X1, STRICH_Y, _beenden_mit_schliessen,
+                               _konfig_pfad, _lies_konfig, _schreibe_konfig, _strich_pruefen,
+                               _zeichenmodus)
 
 B, H = 1280, 800
 GRUEN = (0, 255, 0)
@@ -25,7 +27,7 @@ def _signal_beendet(app, nummer):
     pruefe(_sperren(app), "Die Sperre liegt, solange das Programm läuft")
     anfang = time.monotonic()
     os.kill(app.p.pid, nummer)
-    code = app.p.wait(timeout=20)
+    code = app.warte_auf_ende(20, "Signal %d" % nummer)
     dauer = time.monotonic() - anfang
     pruefe(code == 0, "Nach Signal %d endet das Programm normal (Code %s):\n%s" %
            (nummer, code, app.ausgabe()))
@@ -48,11 +50,18 @@ def sigterm_speichert(display):
 
 
 def sighup_im_zeichenmodus(display):
+    # A logout in drawing mode ends it as "Fertig" would: the automatic
+    # screenshot holds the drawing, and the settings are stored.
     with Sitzung(display, B, H) as s:
         vorher = Bild.muster(B, H, 21)
         s.zeige_hintergrund(vorher)
         app = Skribano(s)
-        _schreibe_konfig(app, {"AutoScreenshot": 1, "FarbMode": 13})
+        os.makedirs(app.env["XDG_CONFIG_HOME"])
+        with open(os.path.join(app.env["XDG_CONFIG_HOME"], "user-dirs.dirs"), "w") as f:
+            f.write('XDG_DOCUMENTS_DIR="$HOME/Dokumente"\n')
+        ordner = os.path.join(app.env["HOME"], "Dokumente", "Skribano", "Bilder")
+        _schreibe_konfig(app, {"AutoScreenshot": 1, "FarbMode": 13,
+                               "ScreenshotDir": "%docdir%\\\\Skribano\\\\Bilder"})
         app.starten()
         overlay = _zeichenmodus(app, (0, 0, B, H))
         s.taste(overlay, "ctrl+1")
@@ -63,6 +72,22 @@ def sighup_im_zeichenmodus(display):
         werte = _lies_konfig(app)
         pruefe(werte.get("StiftdickeMode") == "1" and werte.get("AutoScreenshot") == "1",
                "Gespeichert: %s" % werte)
+        namen = os.listdir(ordner) if os.path.isdir(ordner) else []
+        pruefe(len(namen) == 1 and namen[0].endswith("-001.png"), "Ein Screenshot: %s" % namen)
+        _pruefe_strich_im_bild(png_bild(os.path.join(ordner, namen[0])), vorher, 3)
+
+
+def _pruefe_strich_im_bild(bild, vorher, dicke):
+    """The stored picture is the frozen one with the stroke, and nothing of
+    the tool window or the pen's mark."""
+    pruefe((bild.breite, bild.hoehe) == (B, H), "Größe %dx%d" % (bild.breite, bild.hoehe))
+    y0, y1 = STRICH_Y - 3 * dicke, STRICH_Y + 3 * dicke
+    for y in list(range(0, y0)) + list(range(y1, H)):
+        pruefe(bild.ausschnitt_zeile(0, y, B) == vorher.ausschnitt_zeile(0, y, B),
+               "Zeile %d wie vorher" % y)
+    falsch = [x for x in range(STRICH_X0 + dicke, STRICH_X1 - dicke)
+              if bild.pixel(x, STRICH_Y) != GRUEN]
+    pruefe(not falsch, "Strich in Zeile %d, falsch in den Spalten %s" % (STRICH_Y, falsch[:5]))
 
 
 def _fehlerbox_beantworten(app, text):
@@ -70,14 +95,15 @@ def _fehlerbox_beantworten(app, text):
     the program's exit code."""
     s = app.s
     warte_bis(lambda: text in app.ausgabe(), text="Meldung: " + text)
-    box = warte_bis(lambda: list(s.fenster(app.p.pid)), text="Meldungsfenster erscheint")
+    box = warte_bis(lambda: [i for i in s.fenster(app.p.pid) if i != app.werkzeug],
+                    text="Meldungsfenster erscheint")
     pruefe(app.p.poll() is None, "Die Meldung wartet auf OK")
     s.taste(box[0], "Return")
-    return app.p.wait(timeout=20)
+    return app.warte_auf_ende(20, "Meldung mit OK beantwortet")
 
 
 def _schliessen_ohne_warten(app):
-    app.s.taste(app.werkzeug, "alt+F4")
+    app.s.schliessen(app.werkzeug)
 
 
 def schreibfehler_gemeldet(display):

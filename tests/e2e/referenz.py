@@ -57,6 +57,11 @@ class Referenz:
         self._aufruf("zeichnen", bild, skript, ausgabe)
         return lade_ppm(ausgabe)
 
+    def drucker(self, env):
+        """The printer line of the print dialog with the print system env."""
+        self.env.update(env)
+        return self._aufruf("drucker").strip()
+
     def orte(self):
         """{name: (x, y, w, h)} of the sheet button in the tool window and of
         the menu items in their menus."""

@@ -9,10 +9,13 @@
 //       prints where the sheet button lies in the tool window of drawing
 //       mode and where the menu items lie in their menus, one line each:
 //       NAME X Y W H.
+//   e2e_referenz drucker
+//       prints the printer line of the print dialog for the default printer.
 // Commands: dicke NR | farbe FARBMODE | werkzeug MODUS | bewegen X Y |
 // druecken X Y | ziehen X Y | loslassen X Y | tippen TEXT | strgenter | enter |
 // werkzeugfenster (the pointer comes onto the tool window).
 
+#include "output/drucspez.h"
 #include "overlay/scrwin.h"
 #include "toolwindow/toolwin2.h"
 
@@ -20,6 +23,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPrinter>
 #include <QTextStream>
 #include <cstdio>
 
@@ -113,6 +117,11 @@ int main(int argc, char** argv) {
     Tool.FormActivate();
     if (a.size() == 5 && a[1] == "zeichnen") return Zeichnen(Tool, Screen, a[2], a[3], a[4]);
     if (a.size() == 2 && a[1] == "orte") return Orte(Tool);
-    std::fprintf(stderr, "Aufruf: e2e_referenz zeichnen BILD SKRIPT AUSGABE | orte\n");
+    if (a.size() == 2 && a[1] == "drucker") {
+        const QString Name = QPrinter().printerName();
+        std::printf("%s\n", qPrintable(DruckerText(Name, DruckerAnschluss(Name))));
+        return 0;
+    }
+    std::fprintf(stderr, "Aufruf: e2e_referenz zeichnen BILD SKRIPT AUSGABE | orte | drucker\n");
     return 2;
 }

@@ -20,10 +20,7 @@ def einfrieren_zeichnen_fertig(display):
         pruefe(wh == Skribano.START_HOEHE, "Bereit: nur der Start-Knopf, Höhe %d" % wh)
         pruefe(wx + ww > B - 60 and wy < 60, "Werkzeugfenster oben rechts: %s" % ((wx, wy),))
 
-        app.start_fertig_klicken()
-        oid, og = app.warte_auf_overlay((0, 0, B, H))
-        warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-                  text="Werkzeugfenster zeigt die Werkzeugleiste")
+        oid, og = app.zeichenmodus((0, 0, B, H))
         werkzeug = app.werkzeug_rahmen()
         # The desktop changes behind the overlay; the overlay keeps the frozen picture.
         s.zeige_hintergrund_ohne_warten(Bild.muster(B, H, 1))

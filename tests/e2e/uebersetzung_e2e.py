@@ -2,8 +2,10 @@
 
 import os
 import shutil
+import time
 
-from e2e import Sitzung, Skribano, pruefe, warte_bis
+from drucken_e2e import fenster_namens
+from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
 
 DATEI = "skribano_translation.ini"
 INHALT = "[skribano_translation]\nauswahl_auswahlbereich = Save, now; please # all of it\n"
@@ -51,3 +53,62 @@ def datei_anderswo(display):
                 f.write(INHALT)
         app = Skribano(s).starten()
         _dialog_heisst(s, app, "Auswahlbereich")
+
+
+def _mit_datei(s, inhalt):
+    ordner = _kopie(s, "programm")
+    with open(os.path.join(ordner, DATEI), "w", encoding="utf-8") as f:
+        f.write("[skribano_translation]\n" + inhalt)
+    s.zeige_hintergrund(Bild.muster(s.breite, s.hoehe, 31))
+    return Skribano(s).starten()
+
+
+def titel_der_ausgabedialoge(display):
+    """The print dialog and the save dialog take their titles from the file,
+    commas and semicolons included."""
+    with Sitzung(display, 1024, 768) as s:
+        app = _mit_datei(s, "druck_bildschirmdrucken=Print it\n"
+                            "speichern_bildschirmspeichern=Save, now; please\n")
+        overlay, _ = app.zeichenmodus()
+        s.taste(overlay, "ctrl+p")
+        dialog = warte_bis(lambda: fenster_namens(app, "Print it"), text="Druckdialog „Print it“")
+        pruefe(not fenster_namens(app, "Bildschirminhalt drucken"), "Kein deutscher Titel")
+        s.taste(dialog[0], "Escape")
+        warte_bis(lambda: not fenster_namens(app, "Print it"), text="Druckdialog schließt sich")
+        s.taste(overlay, "ctrl+u")
+        dialog = warte_bis(lambda: fenster_namens(app, "Save, now; please"),
+                           text="Speichern-Dialog „Save, now; please“")
+        s.taste(dialog[0], "Escape")
+        warte_bis(lambda: not fenster_namens(app, "Save, now; please"),
+                  text="Speichern-Dialog schließt sich")
+        pruefe(app.p.poll() is None, "Programm läuft weiter")
+
+
+def _startknopf(app):
+    """The pixels of the tool window in the ready state: the Start button."""
+    x, y, w, h = app.werkzeug_geometrie()
+    warte_bis(lambda: app.werkzeug_geometrie()[3] == Skribano.START_HOEHE,
+              text="Werkzeugfenster zeigt nur den Start-Knopf")
+    app.s.zeiger_nach(app.s.breite - 1, app.s.hoehe - 1)
+    time.sleep(0.3)
+    bild = app.s.bildschirm()
+    return [bild.ausschnitt_zeile(x, y + i, w) for i in range(h)]
+
+
+def start_text_bleibt(display):
+    """"Go" shows in the ready state after the first activation and after
+    every "Fertig"; without the file the button looks otherwise."""
+    with Sitzung(display, 1024, 768) as s:
+        app = _mit_datei(s, "btn_start=Go\n")
+        go = _startknopf(app)
+        for _ in range(2):
+            app.zeichenmodus()
+            app.start_fertig_klicken()
+            app.warte_ohne_overlay()
+            pruefe(_startknopf(app) == go, "Nach „Fertig“ steht wieder „Go“ auf dem Knopf")
+        app.s.schliessen(app.werkzeug)
+        app.warte_auf_ende(20, "Schließen")
+    with Sitzung(display, 1024, 768) as s:
+        s.zeige_hintergrund(Bild.muster(s.breite, s.hoehe, 31))
+        app = Skribano(s).starten()
+        pruefe(_startknopf(app) != go, "Ohne Datei steht „Start“ auf dem Knopf, nicht „Go“")

@@ -6,16 +6,9 @@ screen's edge, the window title and a prompt end."""
 import time
 
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
-from einstellungen_e2e import _beenden_mit_schliessen, _schreibe_konfig, _strich_pruefen
+from einstellungen_e2e import _schreibe_konfig, _strich_pruefen
 
 B, H = 1280, 800
-
-
-def _zeichenmodus(app):
-    app.start_fertig_klicken()
-    app.warte_auf_overlay((0, 0, B, H))
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
 
 
 def _groessen(display, konfig, bereit, zeichnen):
@@ -26,7 +19,7 @@ def _groessen(display, konfig, bereit, zeichnen):
         app.starten()
         warte_bis(lambda: app.werkzeug_geometrie()[2:] == bereit,
                   text="Bereit: Client %s, ist %s" % (bereit, app.werkzeug_geometrie()[2:]))
-        _zeichenmodus(app)
+        app.zeichenmodus((0, 0, B, H))
         warte_bis(lambda: app.werkzeug_geometrie()[2:] == zeichnen,
                   text="Zeichnen: Client %s, ist %s" % (zeichnen, app.werkzeug_geometrie()[2:]))
         return s, app, s.bildschirm()
@@ -57,7 +50,7 @@ def groesse_knopfbreite_vierzig(display):
         pruefe(links == rechts, "Start-Knopf 82 breit: Ränder %s / %s" % (links[:3], rechts[:3]))
         pruefe(bild.pixel(x + 80, y + 13) == bild.pixel(x + 1, y + 13),
                "Knopffläche bis zum rechten Rand")
-        _zeichenmodus(app)
+        app.zeichenmodus((0, 0, B, H))
         warte_bis(lambda: app.werkzeug_geometrie()[2:] == (82, 518),
                   text="Zeichnen: Client 82 x 518, ist %s" % (app.werkzeug_geometrie()[2:],))
 
@@ -69,7 +62,7 @@ def zusatzfarbe_strich(display):
         app = Skribano(s)
         _schreibe_konfig(app, {"AnzZusatzCol": 2})
         app.starten()
-        _zeichenmodus(app)
+        app.zeichenmodus((0, 0, B, H))
         x, y, w, h = app.werkzeug_geometrie()
         # ZusatzCol1Btn: left in the row below the fixed colours, at
         # 28 + 9 + 7 x 24 + 8 ... = y 205 of the client.
@@ -106,7 +99,7 @@ def bleibt_auf_dem_schirm(display):
         app = Skribano(s).starten()
         s.xdotool("windowmove", "--sync", app.werkzeug, B - 40, H - 60)
         warte_bis(lambda: app.werkzeug_rahmen()[1] > H - 100, text="Werkzeugfenster unten")
-        _zeichenmodus(app)
+        app.zeichenmodus((0, 0, B, H))
 
         def ganz_sichtbar():
             x, y, w, h = app.werkzeug_rahmen()
@@ -126,10 +119,10 @@ def titel_und_ende(display):
             pruefe(out.strip().endswith('= "Skribano"'), "Titel: %s" % out.strip())
         pruefe("Icon (" in s.befehl("xprop", "-id", app.werkzeug, "_NET_WM_ICON"),
                "Fenster hat ein Programmsymbol")
-        _zeichenmodus(app)
-        s.taste(app.werkzeug, "alt+F4")
+        app.zeichenmodus((0, 0, B, H))
+        s.schliessen(app.werkzeug)
         beginn = time.monotonic()
         pruefe(app.p.wait(timeout=20) == 0, "Programm endet ohne Fehler:\n" + app.ausgabe())
         dauer = time.monotonic() - beginn
-        print("Programm endet %.3f s nach Alt+F4" % dauer)
+        print("Programm endet %.3f s nach dem Schließen" % dauer)
         pruefe(dauer < 1.0, "Programm endet nach %.2f s" % dauer)

@@ -33,10 +33,7 @@ def _um_die_mitte(x, y, f):
 
 
 def _zeichenmodus(s, app, hg):
-    app.start_fertig_klicken()
-    oid, _ = app.warte_auf_overlay((0, 0, B, H))
-    warte_bis(lambda: app.werkzeug_geometrie()[3] > Skribano.START_HOEHE,
-              text="Werkzeugfenster zeigt die Werkzeugleiste")
+    oid, _ = app.zeichenmodus((0, 0, B, H))
     return oid, app.werkzeug_rahmen()
 
 
