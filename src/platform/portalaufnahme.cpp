@@ -123,6 +123,7 @@ QImage PortalAufnahme(const QString& Elternfenster, int FristMs) {
     });
     QTimer Frist;
     Frist.setSingleShot(true);
+    Frist.setTimerType(Qt::PreciseTimer);
     QObject::connect(&Frist, &QTimer::timeout, &Antwort.Schleife, &QEventLoop::quit);
     Frist.start(FristMs);
     if (!Antwort.Da) Antwort.Schleife.exec();

@@ -270,6 +270,8 @@ class WaylandSitzung:
                          "XDG_CURRENT_DESKTOP": "sway",
                          "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.run, "bus")})
         os.mkdir(self.env["HOME"])
+        # A sanitized program writes its reports here, for beenden to find.
+        self.sanitizer_log = os.path.join(self.ordner, "sanitizer")
 
     def __enter__(self):
         try:
@@ -279,8 +281,14 @@ class WaylandSitzung:
             raise
         return self
 
-    def __exit__(self, *args):
-        self.beenden()
+    def __exit__(self, typ, *args):
+        berichte = self.beenden()
+        if berichte:
+            # A sanitized program's report fails the scenario, even one
+            # whose checks all passed.
+            if typ is None:
+                raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
+            print("Sanitizer-Bericht:\n" + berichte)
 
     def starte(self, argv, log=None, env=None):
         ausgabe = open(os.path.join(self.ordner, log), "w+") if log else subprocess.DEVNULL
@@ -304,7 +312,12 @@ class WaylandSitzung:
                 os.killpg(p.pid, signal.SIGKILL)
                 p.wait()
         self.prozesse.clear()
+        berichte = []
+        for pfad in sorted(glob.glob(self.sanitizer_log + ".*")):
+            with open(pfad, errors="replace") as f:
+                berichte.append(f.read())
         shutil.rmtree(self.ordner, ignore_errors=True)
+        return "\n".join(berichte).strip()
 
     def befehl(self, *argv):
         r = subprocess.run(argv, env=self.env, capture_output=True, timeout=30,
@@ -399,6 +412,9 @@ class Programm:
         self.env.update({"XDG_CONFIG_HOME": os.path.join(home, ".config"),
                          "XDG_DOCUMENTS_DIR": os.path.join(home, "Dokumente")})
         self.env.pop("SWAYSOCK", None)
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+            optionen = [o for o in self.env.get(name, "").split(":") if o]
+            self.env[name] = ":".join(optionen + ["log_path=" + s.sanitizer_log])
         self.p = s.starte([s.binary], log="skribano.log", env=self.env)
 
     def ausgabe(self):
