@@ -405,12 +405,17 @@ class WaylandSitzung:
 
 
 class Programm:
-    def __init__(self, s):
+    def __init__(self, s, einstellungen=None):
         self.s = s
         self.env = dict(s.env)
         home = s.env["HOME"]
         self.env.update({"XDG_CONFIG_HOME": os.path.join(home, ".config"),
                          "XDG_DOCUMENTS_DIR": os.path.join(home, "Dokumente")})
+        if einstellungen:
+            ordner = os.path.join(self.env["XDG_CONFIG_HOME"], "Quorvel")
+            os.makedirs(ordner, exist_ok=True)
+            with open(os.path.join(ordner, "Skribano.conf"), "w") as f:
+                f.write("[General]\n" + "".join("%s=%s\n" % w for w in einstellungen.items()))
         self.env.pop("SWAYSOCK", None)
         for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
             optionen = [o for o in self.env.get(name, "").split(":") if o]
@@ -437,12 +442,12 @@ class Programm:
         return (f[0][0], f[0][2]) if f else None
 
 
-def _auf_ausgabe2(s):
+def _auf_ausgabe2(s, einstellungen=None):
     """Starts the program on the second output (sway opens new windows on
     the focused one); returns it and its tool window's rect in that
     output's coordinates."""
     s.befehl("swaymsg", "focus output HEADLESS-2")
-    app = Programm(s)
+    app = Programm(s, einstellungen)
     (x, y, w, h), ausgabe = warte_bis(app.werkzeug, text="Werkzeugfenster erscheint")
     pruefe(ausgabe == "HEADLESS-2", "Werkzeugfenster auf HEADLESS-2: %s" % ausgabe)
     pruefe(all(f[3] == "xdg_shell" for f in app.fenster()),
@@ -520,6 +525,32 @@ def nachbar_mit_skala_15(nummer):
     # The portal draws every output at the highest scale; the scale-1 output
     # beside a scale-1.5 one must still come out pixel for pixel.
     _einfrieren_zeichnen_fertig(nummer, 1.5)
+
+
+def erster_monitor_per_einstellung(nummer):
+    # MonitorMode 1 freezes the first output though the tool window is on
+    # the second: the overlay is put on the output the program names.
+    with WaylandSitzung(nummer) as s:
+        app, rahmen = _auf_ausgabe2(s, {"MonitorMode": 1})
+        start = (rahmen[0] + rahmen[2] // 2, rahmen[1] + START_HOEHE // 2)
+        s.zeiger.klick(*start)
+        og, ausgabe = warte_bis(app.overlay, text="Overlay erscheint")
+        pruefe(ausgabe == "HEADLESS-1" and og == (0, 0) + AUSGABE1,
+               "Overlay füllt die erste Ausgabe: %s auf %s" % (og, ausgabe))
+        time.sleep(0.5)
+        eingefroren = s.bildschirm(0)
+        block = _abweichungs_rahmen(eingefroren, s.muster[0], [])
+        pruefe(block is not None and block[2] == WERKZEUG_BREITE and block[3] > 15 * START_HOEHE,
+               "Die Knöpfe des Werkzeugfensters liegen im Overlay: %s" % (block,))
+        n, erstes = _abweichungen_ausser(eingefroren, s.muster[0], [block])
+        pruefe(n == 0, "Erste Ausgabe eingefroren: %d Abweichungen, erste %s" % (n, erstes))
+        # F9 on the overlay is "Fertig"; the keyboard follows sway's focus,
+        # which stays on the output the click came from.
+        s.befehl("swaymsg", "[pid=%d] focus" % app.p.pid)
+        s.befehl("wtype", "-k", "F9")
+        warte_bis(lambda: app.overlay() is None, text="Overlay verschwindet")
+        warte_bis(app.werkzeug, text="Werkzeugfenster kommt zurück")
+        pruefe(app.p.poll() is None, "Programm läuft weiter")
 
 
 def ohne_portal(nummer):
