@@ -39,8 +39,9 @@ public:
     int FensterMonitor(const QWidget& Fenster) const override {
         // A Wayland client does not know where its windows are, only the
         // output the compositor shows them on.
-        if (WaylandSitzung() && Fenster.windowHandle() && Fenster.windowHandle()->screen())
-            return int(QGuiApplication::screens().indexOf(Fenster.windowHandle()->screen()));
+        const QWindow* w = Fenster.windowHandle();
+        const int Nr = w ? int(QGuiApplication::screens().indexOf(w->screen())) : -1;
+        if (WaylandSitzung() && Nr >= 0) return Nr;
         return TBildschirmQuelle::FensterMonitor(Fenster);
     }
 
