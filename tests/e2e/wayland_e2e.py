@@ -68,12 +68,21 @@ def _als_nutzer(binary):
                         "/usr/sbin/nologin", NUTZER], check=True)
         pw = pwd.getpwnam(NUTZER)
     _eigenes_tmp()
-    # The build tree may lie where the user cannot read.
+    # The build tree may lie where the user cannot read: the program and a
+    # sanitizer's suppressions go where it can.
     ordner = tempfile.mkdtemp(prefix="skribano-bin-")
+    os.chmod(ordner, 0o755)
     kopie = os.path.join(ordner, "skribano")
     shutil.copy(binary, kopie)
-    os.chmod(ordner, 0o755)
     os.chmod(kopie, 0o755)
+    optionen = [o for o in os.environ.get("LSAN_OPTIONS", "").split(":") if o]
+    for i, o in enumerate(optionen):
+        if o.startswith("suppressions="):
+            datei = shutil.copy(o.split("=", 1)[1], ordner)
+            os.chmod(datei, 0o644)
+            optionen[i] = "suppressions=" + datei
+    if optionen:
+        os.environ["LSAN_OPTIONS"] = ":".join(optionen)
     os.setgroups([])
     os.setgid(pw.pw_gid)
     os.setuid(pw.pw_uid)
