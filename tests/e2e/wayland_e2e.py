@@ -61,12 +61,17 @@ def _als_nutzer(binary):
     its own /tmp and becomes that user."""
     if os.geteuid() != 0:
         return binary
-    try:
-        pw = pwd.getpwnam(NUTZER)
-    except KeyError:
-        subprocess.run(["useradd", "--system", "--no-create-home", "--shell",
-                        "/usr/sbin/nologin", NUTZER], check=True)
-        pw = pwd.getpwnam(NUTZER)
+    for _ in range(20):
+        try:
+            pw = pwd.getpwnam(NUTZER)
+            break
+        except KeyError:
+            # A scenario started at the same moment may hold the lock.
+            subprocess.run(["useradd", "--system", "--no-create-home", "--shell",
+                            "/usr/sbin/nologin", NUTZER], capture_output=True)
+            time.sleep(0.1)
+    else:
+        raise Fehlschlag("Der Benutzer %s lässt sich nicht anlegen" % NUTZER)
     _eigenes_tmp()
     # The build tree may lie where the user cannot read: the program and a
     # sanitizer's suppressions go where it can.
