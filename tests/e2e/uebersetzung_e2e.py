@@ -5,7 +5,7 @@ import shutil
 import time
 
 from drucken_e2e import fenster_namens
-from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
+from e2e import Bild, Fehlschlag, Sitzung, Skribano, pruefe, warte_bis
 
 DATEI = "skribano_translation.ini"
 INHALT = "[skribano_translation]\nauswahl_auswahlbereich = Save, now; please # all of it\n"
@@ -85,14 +85,32 @@ def titel_der_ausgabedialoge(display):
 
 
 def _startknopf(app):
-    """The pixels of the tool window in the ready state: the Start button."""
-    x, y, w, h = app.werkzeug_geometrie()
+    """The pixels of the tool window in the ready state: the Start button,
+    with the pointer away from it."""
     warte_bis(lambda: app.werkzeug_geometrie()[3] == Skribano.START_HOEHE,
               text="Werkzeugfenster zeigt nur den Start-Knopf")
     app.s.zeiger_nach(app.s.breite - 1, app.s.hoehe - 1)
-    time.sleep(0.3)
+    x, y, w, h = app.werkzeug_geometrie()
     bild = app.s.bildschirm()
     return [bild.ausschnitt_zeile(x, y + i, w) for i in range(h)]
+
+
+def _ruhiger_knopf(app):
+    """The Start button once two looks in a row agree."""
+    def ruhig():
+        erster, zweiter = _startknopf(app), _startknopf(app)
+        return erster if erster == zweiter else None
+    return warte_bis(ruhig, text="Start-Knopf ruhig")
+
+
+def _warte_auf_knopf(app, soll):
+    """True once the Start button looks like soll; the highlight of the
+    pointer that just left it may take a moment to go."""
+    try:
+        warte_bis(lambda: _startknopf(app) == soll, zeit=5, schritt=0.2)
+        return True
+    except Fehlschlag:
+        return False
 
 
 def start_text_bleibt(display):
@@ -100,15 +118,15 @@ def start_text_bleibt(display):
     every "Fertig"; without the file the button looks otherwise."""
     with Sitzung(display, 1024, 768) as s:
         app = _mit_datei(s, "btn_start=Go\n")
-        go = _startknopf(app)
+        go = _ruhiger_knopf(app)
         for _ in range(2):
             app.zeichenmodus()
             app.start_fertig_klicken()
             app.warte_ohne_overlay()
-            pruefe(_startknopf(app) == go, "Nach „Fertig“ steht wieder „Go“ auf dem Knopf")
+            pruefe(_warte_auf_knopf(app, go), "Nach „Fertig“ steht wieder „Go“ auf dem Knopf")
         app.s.schliessen(app.werkzeug)
         app.warte_auf_ende(20, "Schließen")
     with Sitzung(display, 1024, 768) as s:
         s.zeige_hintergrund(Bild.muster(s.breite, s.hoehe, 31))
         app = Skribano(s).starten()
-        pruefe(_startknopf(app) != go, "Ohne Datei steht „Start“ auf dem Knopf, nicht „Go“")
+        pruefe(not _warte_auf_knopf(app, go), "Ohne Datei steht „Start“ auf dem Knopf, nicht „Go“")
