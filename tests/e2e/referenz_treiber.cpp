@@ -6,8 +6,8 @@
 //       SKRIPT into the handlers of both windows and writes the drawing
 //       bitmap to AUSGABE (PPM).
 //   e2e_referenz orte
-//       prints where the sheet button lies in the tool window of drawing
-//       mode and where the menu items lie in their menus, one line each:
+//       prints where the sheet and pen buttons lie in the tool window of
+//       drawing mode and where menu items lie in their menus, one line each:
 //       NAME X Y W H.
 //   e2e_referenz drucker
 //       prints the printer line of the print dialog for the default printer.
@@ -96,7 +96,11 @@ void Ort(const char* Name, const QRect& r) {
 int Orte(TToolForm& t) {
     t.SetZustandZeichnen();
     Ort("BlattBtn", QRect(t.BlattBtn->mapTo(&t, QPoint(0, 0)), t.BlattBtn->size()));
+    const QWidget* StiftBtn = t.findChild<QWidget*>(QStringLiteral("StiftBtn"));
+    Ort("StiftBtn", QRect(StiftBtn->mapTo(&t, QPoint(0, 0)), StiftBtn->size()));
     Ort("LeeresBlatt1", t.PopupMenu1->actionGeometry(t.LeeresBlatt1));
+    Ort("Stift1", t.PopupMenu1->actionGeometry(t.Stift1));
+    Ort("Linie1", t.PopupMenu1->actionGeometry(t.Linie1));
     const std::pair<const char*, QAction*> Eintraege[] = {
         {"AktuellesBild", t.AktuellesBild},     {"WeiesBlatt1", t.WeiesBlatt1},
         {"SchwarzesBlatt1", t.SchwarzesBlatt1}, {"KariertesBlatt1", t.KariertesBlatt1},

@@ -6,6 +6,7 @@ import time
 
 from drucken_e2e import fenster_namens
 from e2e import Bild, Fehlschlag, Sitzung, Skribano, pruefe, warte_bis
+from referenz import Referenz, warte_auf_menu, warte_ohne_menu
 
 DATEI = "skribano_translation.ini"
 INHALT = "[skribano_translation]\nauswahl_auswahlbereich = Save, now; please # all of it\n"
@@ -130,3 +131,43 @@ def start_text_bleibt(display):
         s.zeige_hintergrund(Bild.muster(s.breite, s.hoehe, 31))
         app = Skribano(s).starten()
         pruefe(not _warte_auf_knopf(app, go), "Ohne Datei steht „Start“ auf dem Knopf, nicht „Go“")
+
+
+def _stift_in_menue_und_hinweis(s, inhalt):
+    """The pixels of the pen's and the line's menu items in the overlay's
+    menu, and the width of the pen button's hint window."""
+    orte = Referenz(s).orte()
+    app = _mit_datei(s, inhalt)
+    overlay, _ = app.zeichenmodus()
+    fenster = [app.werkzeug, overlay]
+    s.xdotool("mousemove", "--sync", s.breite // 2, s.hoehe // 2, "click", 3)
+    _, (mx, my, _, _) = warte_auf_menu(app, fenster)
+    bild = s.bildschirm()
+
+    def eintrag(name):
+        x, y, w, h = orte[name]
+        return [bild.ausschnitt_zeile(mx + x, my + y + i, w) for i in range(h)]
+    stift, linie = eintrag("Stift1"), eintrag("Linie1")
+    s.xdotool("key", "Escape")
+    warte_ohne_menu(app, fenster)
+    # Hints show over the active window.
+    s.xdotool("windowactivate", "--sync", app.werkzeug)
+    x, y, _, _ = app.werkzeug_geometrie()
+    bx, by, bw, bh = orte["StiftBtn"]
+    s.zeiger_nach(x + bx + bw // 2 - 2, y + by + bh // 2)
+    s.zeiger_nach(x + bx + bw // 2, y + by + bh // 2)
+    _, (_, _, breite, _) = warte_auf_menu(app, fenster)
+    return stift, linie, breite
+
+
+def stift_in_menue_und_hinweis(display):
+    """btn_stift changes the pen's menu item and its button's hint, and
+    nothing of the line's item."""
+    with Sitzung(display, 1024, 768) as s:
+        deutsch = _stift_in_menue_und_hinweis(s, "")
+    with Sitzung(display, 1024, 768) as s:
+        englisch = _stift_in_menue_und_hinweis(s, "btn_stift=Pen\n")
+    pruefe(englisch[0] != deutsch[0], "Der Menüeintrag des Stifts ändert sich")
+    pruefe(englisch[1] == deutsch[1], "Der Menüeintrag der Linie bleibt")
+    pruefe(englisch[2] < deutsch[2], "Der Hinweis „Pen“ ist schmaler als „Zeichenstift“: %d, %d"
+           % (englisch[2], deutsch[2]))
