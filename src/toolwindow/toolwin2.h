@@ -301,8 +301,13 @@ public:
     QAction* AlsPNGScreenshotSpeichern = nullptr;
     QAction* AlsJPGScreenshotSpeichern = nullptr;
     QAction* ScreenshotOrdnerOeffnen1 = nullptr;
-    // The save dialog "Bildschirminhalt speichern".
-    QFileDialog* SaveBMP = nullptr;
+    // The save dialog "Bildschirminhalt speichern", made at its first use:
+    // a file dialog costs megabytes that most runs never need. Until then
+    // its title and "|" filter wait here, where the translation sets them.
+    QFileDialog& SaveBMP();
+    QString SaveBMPTitel = QStringLiteral("Bildschirminhalt speichern");
+    QString SaveBMPFilter = QStringLiteral(
+        "PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*");
     // ---- end of output ----
 
     // ---- Printing and e-mail (toolwin2_drucken.cpp, toolwin2_email.cpp) ----

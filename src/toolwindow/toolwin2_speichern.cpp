@@ -19,9 +19,6 @@
 
 namespace {
 
-const QString SaveBMPTitel = QStringLiteral("Bildschirminhalt speichern");
-const QString SaveBMPFilter = QStringLiteral(
-    "PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*");
 const QString OrdnerKorrigieren =
     QStringLiteral("\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
 
@@ -91,12 +88,17 @@ void TToolForm::SpeichernMenuErzeugen() {
     ScreenshotOrdnerOeffnen1->setShortcut(Qt::CTRL | Qt::Key_O);
     // The overlay takes them when it binds the popup menu.
     addActions(SpeichernMenu->actions());
+}
 
-    SaveBMP = new QFileDialog(this, SaveBMPTitel);
-    SaveBMP->setObjectName(QStringLiteral("SaveBMP"));
-    SaveBMP->setAcceptMode(QFileDialog::AcceptSave);
-    SaveBMP->setNameFilters(DialogFilter(SaveBMPFilter));
-    SaveBMP->setDefaultSuffix(QStringLiteral("jpg"));
+QFileDialog& TToolForm::SaveBMP() {
+    auto* d = findChild<QFileDialog*>(QStringLiteral("SaveBMP"));
+    if (d) return *d;
+    d = new QFileDialog(this, SaveBMPTitel);
+    d->setObjectName(QStringLiteral("SaveBMP"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setNameFilters(DialogFilter(SaveBMPFilter));
+    d->setDefaultSuffix(QStringLiteral("jpg"));
+    return *d;
 }
 
 void TToolForm::SetAuswahlBmp() {
@@ -154,8 +156,9 @@ void TToolForm::SaveBtnClick() {
 }
 
 void TToolForm::Speichernunter1Click() {
-    if (SaveBMP->exec() != QDialog::Accepted || SaveBMP->selectedFiles().isEmpty()) return;
-    const QString Name = SaveBMP->selectedFiles().constFirst();
+    QFileDialog& Dialog = SaveBMP();
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return;
+    const QString Name = Dialog.selectedFiles().constFirst();
     const QString Endung = DateiEndung(Name);
     if (Endung != QLatin1String(".bmp") && Endung != QLatin1String(".png") &&
         Endung != QLatin1String(".jpg")) {

@@ -122,27 +122,28 @@ template <class T> TZiel Steuer(T*& Form, const char* Name, bool Gepolstert = fa
             Gepolstert};
 }
 
-QFileDialog* SaveBMP(TToolForm& F) {
+// The save dialog's title and filter wait in the tool window until the
+// dialog is made; a dialog already made takes them at once.
+QFileDialog* SaveBMPGemacht(TToolForm& F) {
     return F.findChild<QFileDialog*>(QStringLiteral("SaveBMP"));
 }
 
 TZiel SaveBMPTitel() {
-    return {[](TToolForm& F) -> std::optional<QString> {
-                if (!SaveBMP(F)) return std::nullopt;
-                return SaveBMP(F)->windowTitle();
-            },
-            [](TToolForm& F, const QString& s) { SaveBMP(F)->setWindowTitle(s); }};
+    return {[](TToolForm& F) -> std::optional<QString> { return F.SaveBMPTitel; },
+            [](TToolForm& F, const QString& s) {
+                F.SaveBMPTitel = s;
+                if (QFileDialog* d = SaveBMPGemacht(F)) d->setWindowTitle(s);
+            }};
 }
 
-// The dialog keeps its filter only in its own form; without the key the
-// filter stays as built in, which trimming would not change.
+// Without the key the filter stays as built in, which trimming would not
+// change.
 TZiel SaveBMPFilter() {
-    return {[](TToolForm& F) -> std::optional<QString> {
-                if (!SaveBMP(F)) return std::nullopt;
-                return QString();
-            },
+    return {[](TToolForm&) -> std::optional<QString> { return QString(); },
             [](TToolForm& F, const QString& s) {
-                if (!s.isEmpty()) SaveBMP(F)->setNameFilters(DialogFilter(s));
+                if (s.isEmpty()) return;
+                F.SaveBMPFilter = s;
+                if (QFileDialog* d = SaveBMPGemacht(F)) d->setNameFilters(DialogFilter(s));
             }};
 }
 

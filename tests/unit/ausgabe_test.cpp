@@ -278,11 +278,11 @@ TEST_F(AusgabeTest, F7RemovesTheToolMarkBeforeStoring) {
 }
 
 TEST_F(AusgabeTest, SaveDialogTitleFilterAndDefaultExtension) {
-    EXPECT_EQ(Tool->SaveBMP->windowTitle(), "Bildschirminhalt speichern");
-    EXPECT_EQ(Tool->SaveBMP->nameFilters(),
+    EXPECT_EQ(Tool->SaveBMP().windowTitle(), "Bildschirminhalt speichern");
+    EXPECT_EQ(Tool->SaveBMP().nameFilters(),
               (QStringList{"PNG (*.png)", "JPEG (*.jpg)", "Bitmap (*.bmp)", "Alle Dateien (*.*)"}));
-    EXPECT_EQ(Tool->SaveBMP->defaultSuffix(), "jpg");
-    EXPECT_EQ(Tool->SaveBMP->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(Tool->SaveBMP().defaultSuffix(), "jpg");
+    EXPECT_EQ(Tool->SaveBMP().acceptMode(), QFileDialog::AcceptSave);
     // A text without its pattern gets it; an odd last part is no filter.
     EXPECT_EQ(DialogFilter("Bilder|*.png;*.jpg|Alles (*.*)|*.*|ungerade"),
               (QStringList{"Bilder (*.png *.jpg)", "Alles (*.*)"}));

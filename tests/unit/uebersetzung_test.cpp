@@ -185,6 +185,8 @@ TEST_F(UebersetzungTest, EveryKeyReachesTheWindowsAndDialogs) {
                       .toUtf8();
     Datei(Inhalt);
     Tool->LoadTranslation();
+    // Made after the translation was loaded: it still gets the file's texts.
+    Tool->SaveBMP();
     QSet<QString> Texte =
         SichtbareTexte({Tool.get(), Auswahl.get(), Druck.get(), Einstellungen.get(), Info.get()});
     for (const auto& t : {StartFertigCaption, StartFertigHint})
