@@ -103,7 +103,29 @@ def rechteck_abweichungen(a, b, rect, ausser=()):
     return anzahl, erstes
 
 
-class Sitzung:
+class Lebenslauf:
+    """A session as a context: started on entry, ended on exit, and failed
+    by any sanitizer report of the programs it ran."""
+
+    def __enter__(self):
+        try:
+            self._starten()
+        except BaseException:
+            self.beenden()
+            raise
+        return self
+
+    def __exit__(self, typ, *args):
+        berichte = self.beenden()
+        if berichte:
+            # A sanitized program's report fails the scenario, even one
+            # whose checks all passed.
+            if typ is None:
+                raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
+            print("Sanitizer-Bericht:\n" + berichte)
+
+
+class Sitzung(Lebenslauf):
     """One X server with openbox (without any window manager when
     fenstermanager is false). monitore: list of (x, y, w, h) set with
     xrandr --setmonitor; the first is primary."""
@@ -127,22 +149,8 @@ class Sitzung:
         self.sanitizer_log = os.path.join(self.ordner, "sanitizer")
 
     # --- life -----------------------------------------------------------
-    def __enter__(self):
-        try:
-            self._starte_x()
-        except BaseException:
-            self.beenden()
-            raise
-        return self
-
-    def __exit__(self, typ, *args):
-        berichte = self.beenden()
-        if berichte:
-            # A sanitized program's report fails the scenario, even one
-            # whose checks all passed.
-            if typ is None:
-                raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
-            print("Sanitizer-Bericht:\n" + berichte)
+    def _starten(self):
+        self._starte_x()
 
     def starte(self, argv, env=None, **kw):
         p = subprocess.Popen(argv, env=env or self.env, preexec_fn=_mit_dem_harness_sterben,

@@ -24,7 +24,7 @@ import tempfile
 import time
 import zlib
 
-from e2e import Bild, Fehlschlag, Uebersprungen, pruefe, warte_bis
+from e2e import Bild, Fehlschlag, Lebenslauf, Uebersprungen, pruefe, warte_bis
 from e2e import _mit_dem_harness_sterben
 
 NUTZER = "skribano-e2e"
@@ -261,7 +261,7 @@ BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus
 """
 
 
-class WaylandSitzung:
+class WaylandSitzung(Lebenslauf):
     """sway on two headless outputs (the first at scale skala), its own
     D-Bus session bus without service activation (only what is started here
     is there), pipewire, the portal backend for wlroots and, with portal,
@@ -287,25 +287,9 @@ class WaylandSitzung:
         # A sanitized program writes its reports here, for beenden to find.
         self.sanitizer_log = os.path.join(self.ordner, "sanitizer")
 
-    def __enter__(self):
-        try:
-            self._starten()
-        except BaseException:
-            self.beenden()
-            raise
-        return self
-
-    def __exit__(self, typ, *args):
-        berichte = self.beenden()
-        if berichte:
-            # A sanitized program's report fails the scenario, even one
-            # whose checks all passed.
-            if typ is None:
-                raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
-            print("Sanitizer-Bericht:\n" + berichte)
-
     def starte(self, argv, log=None, env=None):
-        ausgabe = open(os.path.join(self.ordner, log), "w+") if log else subprocess.DEVNULL
+        # Appending: the program writes at the end while the test reads.
+        ausgabe = open(os.path.join(self.ordner, log), "a+") if log else subprocess.DEVNULL
         p = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL, stdout=ausgabe,
                              stderr=subprocess.STDOUT, preexec_fn=_mit_dem_harness_sterben)
         p.log = ausgabe if log else None
@@ -565,9 +549,18 @@ def erster_monitor_per_einstellung(nummer):
         pruefe(n == 0, "Erste Ausgabe eingefroren: %d Abweichungen, erste %s" % (n, erstes))
         # F9 on the overlay is "Fertig"; the keyboard follows sway's focus,
         # which stays on the output the click came from.
-        s.befehl("swaymsg", "[pid=%d] focus" % app.p.pid)
-        s.befehl("wtype", "-k", "F9")
-        warte_bis(lambda: app.overlay() is None, text="Overlay verschwindet")
+        # sway applies the focus asynchronously; a key sent before it goes
+        # elsewhere, so it is sent again until the overlay answers.
+        for versuch in range(3):
+            s.befehl("swaymsg", "[pid=%d] focus" % app.p.pid)
+            time.sleep(0.3)
+            s.befehl("wtype", "-k", "F9")
+            try:
+                warte_bis(lambda: app.overlay() is None, zeit=4, text="Overlay verschwindet")
+                break
+            except Fehlschlag:
+                if versuch == 2:
+                    raise
         warte_bis(app.werkzeug, text="Werkzeugfenster kommt zurück")
         pruefe(app.p.poll() is None, "Programm läuft weiter")
 
