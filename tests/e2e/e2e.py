@@ -124,6 +124,23 @@ class Lebenslauf:
                 raise Fehlschlag("Sanitizer-Bericht:\n" + berichte)
             print("Sanitizer-Bericht:\n" + berichte)
 
+    def _prozesse_beenden(self):
+        """Ends every process the session started, last first, each with
+        its process group."""
+        for p in reversed(self.prozesse):
+            if p.poll() is None:
+                try:
+                    os.killpg(p.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for p in reversed(self.prozesse):
+            try:
+                p.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+        self.prozesse.clear()
+
 
 class Sitzung(Lebenslauf):
     """One X server with openbox (without any window manager when
@@ -159,19 +176,7 @@ class Sitzung(Lebenslauf):
         return p
 
     def beenden(self):
-        for p in reversed(self.prozesse):
-            if p.poll() is None:
-                try:
-                    os.killpg(p.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        for p in reversed(self.prozesse):
-            try:
-                p.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.killpg(p.pid, signal.SIGKILL)
-                p.wait()
-        self.prozesse.clear()
+        self._prozesse_beenden()
         berichte = self.sanitizer_berichte()
         shutil.rmtree(self.ordner, ignore_errors=True)
         return berichte

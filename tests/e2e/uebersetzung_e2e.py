@@ -2,7 +2,6 @@
 
 import os
 import shutil
-import time
 
 from drucken_e2e import fenster_namens
 from e2e import Bild, Fehlschlag, Sitzung, Skribano, pruefe, warte_bis

@@ -16,7 +16,6 @@ import json
 import os
 import pwd
 import shutil
-import signal
 import socket
 import struct
 import subprocess
@@ -297,19 +296,7 @@ class WaylandSitzung(Lebenslauf):
         return p
 
     def beenden(self):
-        for p in reversed(self.prozesse):
-            if p.poll() is None:
-                try:
-                    os.killpg(p.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        for p in reversed(self.prozesse):
-            try:
-                p.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.killpg(p.pid, signal.SIGKILL)
-                p.wait()
-        self.prozesse.clear()
+        self._prozesse_beenden()
         berichte = []
         for pfad in sorted(glob.glob(self.sanitizer_log + ".*")):
             with open(pfad, errors="replace") as f:
