@@ -11,7 +11,7 @@ void Nudge(int32_t dx, int32_t dy) {
     ScreenForm->SetAuswahlBereichOffset(dx, dy);
 }
 
-constexpr int ZiffernblockPlus = Qt::Key_Plus | Qt::KeypadModifier;
+constexpr int ZiffernblockPlus = Qt::Key_Plus | int(Qt::KeypadModifier);
 
 // The zoom steps beside the commands' own shortcuts; F held in the zoom view
 // makes the colour picker draw with the picked colour; the arrows nudge the

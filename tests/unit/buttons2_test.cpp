@@ -87,8 +87,11 @@ TEST_F(Knopf, DisabledCaptionIsEmbossed) {
     const auto Weiss = Punkte(b, Hell);
     EXPECT_TRUE(Punkte(b, Qt::black).isEmpty());
     EXPECT_EQ(Grau, Normal);
-    for (auto [x, y] : Normal)
-        if (!Normal.contains({x + 1, y + 1})) EXPECT_TRUE(Weiss.contains({x + 1, y + 1}));
+    for (auto [x, y] : Normal) {
+        if (!Normal.contains({x + 1, y + 1})) {
+            EXPECT_TRUE(Weiss.contains({x + 1, y + 1}));
+        }
+    }
     for (auto [x, y] : Weiss)
         EXPECT_TRUE(Normal.contains({x - 1, y - 1}));
 }

@@ -143,7 +143,8 @@ TEST(Tastenregeln, ModifikatorenUndWerkzeug) {
     EXPECT_TRUE(Passt(Alt, Qt::Key_F1, false, TShiftState(ssAlt) | TShiftState(ssCtrl), 1));
     EXPECT_FALSE(Passt(Alt, Qt::Key_F1, false, TShiftState(), 1));
     // A row for the keypad's key only, and one for both minus keys.
-    const TTastenRegel Plus{Qt::Key_Plus | Qt::KeypadModifier, TTastenMods::GenauStrg, 0, Nichts};
+    const TTastenRegel Plus{Qt::Key_Plus | int(Qt::KeypadModifier), TTastenMods::GenauStrg, 0,
+                            Nichts};
     EXPECT_TRUE(Passt(Plus, Qt::Key_Plus, true, ssCtrl, 1));
     EXPECT_FALSE(Passt(Plus, Qt::Key_Plus, false, ssCtrl, 1));
     const TTastenRegel Minus{Qt::Key_Minus, TTastenMods::GenauStrg, 0, Nichts};
