@@ -71,22 +71,31 @@ def _als_nutzer(binary):
             time.sleep(0.1)
     else:
         raise Fehlschlag("Der Benutzer %s lässt sich nicht anlegen" % NUTZER)
+    # The build tree may lie where the user cannot read, or under the /tmp
+    # that the fresh one hides: the program and a sanitizer's suppressions
+    # are read first and go where the user can read them.
+    optionen = [o for o in os.environ.get("LSAN_OPTIONS", "").split(":") if o]
+    dateien = {"skribano": (binary, 0o755)}
+    for o in optionen:
+        if o.startswith("suppressions="):
+            dateien["lsan.supp"] = (o.split("=", 1)[1], 0o644)
+    inhalte = {}
+    for name, (pfad, _) in dateien.items():
+        with open(pfad, "rb") as f:
+            inhalte[name] = f.read()
     _eigenes_tmp()
-    # The build tree may lie where the user cannot read: the program and a
-    # sanitizer's suppressions go where it can.
     ordner = tempfile.mkdtemp(prefix="skribano-bin-")
     os.chmod(ordner, 0o755)
-    kopie = os.path.join(ordner, "skribano")
-    shutil.copy(binary, kopie)
-    os.chmod(kopie, 0o755)
-    optionen = [o for o in os.environ.get("LSAN_OPTIONS", "").split(":") if o]
+    for name, (_, modus) in dateien.items():
+        with open(os.path.join(ordner, name), "wb") as f:
+            f.write(inhalte[name])
+        os.chmod(os.path.join(ordner, name), modus)
     for i, o in enumerate(optionen):
         if o.startswith("suppressions="):
-            datei = shutil.copy(o.split("=", 1)[1], ordner)
-            os.chmod(datei, 0o644)
-            optionen[i] = "suppressions=" + datei
+            optionen[i] = "suppressions=" + os.path.join(ordner, "lsan.supp")
     if optionen:
         os.environ["LSAN_OPTIONS"] = ":".join(optionen)
+    kopie = os.path.join(ordner, "skribano")
     os.setgroups([])
     os.setgid(pw.pw_gid)
     os.setuid(pw.pw_uid)
