@@ -11,17 +11,6 @@
 
 namespace {
 
-// Redoes the current step at the same point with the new shift state, so a
-// dragged shape snaps at once.
-void SchrittWiederholen(TShiftState Shift) {
-    TScreenForm* s = ScreenForm;
-    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
-}
-
-void FadenZeigen(TShiftState) {
-    ScreenForm->ZoomFadenkreuz(true);
-}
-
 // The picture's own key event in the zoom view, after the overlay's: any key
 // without Ctrl hides the hairlines.
 void Img2KeyDown(TShiftState Shift) {

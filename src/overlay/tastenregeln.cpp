@@ -5,6 +5,15 @@
 
 #include <QKeyEvent>
 
+void SchrittWiederholen(TShiftState Shift) {
+    TScreenForm* s = ScreenForm;
+    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
+}
+
+void FadenZeigen(TShiftState) {
+    ScreenForm->ZoomFadenkreuz(true);
+}
+
 namespace {
 
 void Nudge(int32_t dx, int32_t dy) {

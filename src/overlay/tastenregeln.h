@@ -31,6 +31,12 @@ bool Passt(const TTastenRegel& Regel, int Taste, bool Ziffernblock, TShiftState 
 void TastenregelnAnwenden(std::span<const TTastenRegel> Regeln, int Taste, bool Ziffernblock,
                           TShiftState Shift);
 
+// Actions of rows in both windows' own tables: the current step redone at
+// the same point with the new shift state, so a dragged shape snaps and the
+// zoom view redraws at once; the zoom view's hairlines shown.
+void SchrittWiederholen(TShiftState Shift);
+void FadenZeigen(TShiftState Shift);
+
 // The rows both windows share, after each window's own first rows.
 extern const std::span<const TTastenRegel> GemeinsameTasten;
 

@@ -12,19 +12,8 @@
 
 namespace {
 
-// Redraws the zoom view at its last pointer position with the new shift
-// state.
-void ZoomNeuZeichnen(TShiftState Shift) {
-    TScreenForm* s = ScreenForm;
-    s->Zeichenbewegung(Shift | s->MausShift, s->Sx, s->Sy, s->Sx, s->Sy);
-}
-
-void FadenZeigen(TShiftState) {
-    ScreenForm->ZoomFadenkreuz(true);
-}
-
 constexpr TTastenRegel WerkzeugfensterTasten[] = {
-    {0, TTastenMods::MitShift, mZoom, ZoomNeuZeichnen},
+    {0, TTastenMods::MitShift, mZoom, SchrittWiederholen},
     {0, TTastenMods::GenauStrg, mZoom, FadenZeigen},
 };
 
@@ -56,7 +45,7 @@ void TToolForm::FormKeyUp(int Key, TShiftState Shift) {
     if (WinZustand != 1 || !ScreenForm) return;
     TScreenForm* s = ScreenForm;
     if (Key == Qt::Key_Control && Modus == mZoom) s->ZoomFadenkreuz(false);
-    if (Key == Qt::Key_Shift && Modus == mZoom) ZoomNeuZeichnen(Shift);
+    if (Key == Qt::Key_Shift && Modus == mZoom) SchrittWiederholen(Shift);
     if (Modus == mZoom && !Shift.Has(ssCtrl)) s->SetZoomZeiger(crDefault);
     s->UmschaltFGedrueckt = false;
 }

@@ -14,6 +14,8 @@ import subprocess
 import tempfile
 import time
 
+from e2e import Lebenslauf
+
 WARTESCHLANGE = "SkribanoPDF"
 PPD_MODELL = "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"
 PPD_DATEI = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
@@ -26,7 +28,7 @@ def _mit_dem_harness_sterben():
     os.setsid()
 
 
-class PrivaterCups:
+class PrivaterCups(Lebenslauf):
     """rand_pt: unprintable border (left, bottom, right, top) of A4 in
     PostScript points for the queue's PPD; None keeps CUPS-PDF's own."""
 
@@ -36,17 +38,6 @@ class PrivaterCups:
         self.socket = os.path.join(self.ordner, "cups.sock")
         self.pdf_ordner = self._unterordner("pdf", 0o755)
         self.p = None
-
-    def __enter__(self):
-        try:
-            self._starten()
-        except BaseException:
-            self.beenden()
-            raise
-        return self
-
-    def __exit__(self, *args):
-        self.beenden()
 
     def env(self):
         return {"CUPS_SERVER": self.socket}
