@@ -90,6 +90,17 @@ def _pruefe_strich_im_bild(bild, vorher, dicke):
     pruefe(not falsch, "Strich in Zeile %d, falsch in den Spalten %s" % (STRICH_Y, falsch[:5]))
 
 
+def _vorbereiten(s, saat):
+    """The frozen picture to be, the program not yet started, and its
+    settings file's path with the folder made."""
+    vorher = Bild.muster(B, H, saat)
+    s.zeige_hintergrund(vorher)
+    app = Skribano(s)
+    pfad = _konfig_pfad(app)
+    os.makedirs(os.path.dirname(pfad))
+    return vorher, app, pfad
+
+
 def _fehlerbox_beantworten(app, text):
     """Waits for the program's error box with text, answers it and returns
     the program's exit code."""
@@ -127,11 +138,7 @@ def schreibfehler_gemeldet(display):
 def beschaedigte_erste_zeile(display):
     # An unterminated quote on the first line costs only its own value.
     with Sitzung(display, B, H) as s:
-        vorher = Bild.muster(B, H, 23)
-        s.zeige_hintergrund(vorher)
-        app = Skribano(s)
-        pfad = _konfig_pfad(app)
-        os.makedirs(os.path.dirname(pfad))
+        vorher, app, pfad = _vorbereiten(s, 23)
         spaeter = {"StiftdickeMode": "4", "FarbMode": "13", "AnzZusatzCol": "4",
                    "EmailDir": "/post/fach", "MausradZoom": "0", "ZusatzCol3": "255",
                    "Drucken-Breite": "12.5"}
@@ -152,11 +159,7 @@ def beschaedigte_erste_zeile(display):
 
 def fifo_als_einstellungsdatei(display):
     with Sitzung(display, B, H) as s:
-        vorher = Bild.muster(B, H, 24)
-        s.zeige_hintergrund(vorher)
-        app = Skribano(s)
-        pfad = _konfig_pfad(app)
-        os.makedirs(os.path.dirname(pfad))
+        vorher, app, pfad = _vorbereiten(s, 24)
         os.mkfifo(pfad)
         app.starten()
         overlay = _zeichenmodus(app, (0, 0, B, H))
