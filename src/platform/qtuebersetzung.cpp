@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
-bool QtUebersetzungLaden(QCoreApplication& App) {
+bool QtUebersetzungLaden(QCoreApplication& App, const QLocale& Sprache) {
     auto* Uebersetzer = new QTranslator(&App);
-    if (!Uebersetzer->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (!Uebersetzer->load(Sprache, QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete Uebersetzer;
         return false;

@@ -194,3 +194,25 @@ TEST_F(Label, SettersRepaintOnlyOnChange) {
     QCoreApplication::processEvents();
     EXPECT_EQ(z.n, 2);
 }
+
+TEST_F(Label, WordWrapBreaksBetweenWords) {
+    L.resize(60, 80);
+    L.setWordWrap(true);
+    L.setText(QStringLiteral("Haus Baum Boot"));
+    const QImage b = Bild();
+    EXPECT_EQ(Baender(Tintenzeilen(b)), 3);
+    EXPECT_EQ(b, Vorlage(L.text(), 12, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap));
+}
+
+TEST_F(Label, TabsAreExpanded) {
+    L.resize(200, 30);
+    L.setText(QStringLiteral("a\tb"));
+    const QImage b = Bild();
+    EXPECT_EQ(b, Vorlage(L.text(), 12, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs));
+    // The "b" stands at the first tab stop, far beyond a blank's width.
+    int Rechts = -1;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            if (b.pixel(x, y) != Weiss) Rechts = std::max(Rechts, x);
+    EXPECT_GT(Rechts, QFontMetrics(Schrift(12)).horizontalAdvance(QStringLiteral("a  b")) + 10);
+}
