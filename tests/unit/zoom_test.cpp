@@ -248,6 +248,18 @@ TEST_F(ZoomTest, MausradNurImZeichenmodusMitEinstellungUndAktivemFenster) {
     Screen->MausradNachricht(120);
     EXPECT_EQ(Tool->Modus, 1);
     Tool->WinZustand = 1;
+    // Another window of the desktop is active.
+    QWidget Anderes;
+    Anderes.show();
+    QApplication::setActiveWindow(&Anderes);
+    Screen->MausradNachricht(120);
+    EXPECT_EQ(Tool->Modus, 1);
+    QApplication::setActiveWindow(Tool.get());
+    Screen->MausradNachricht(120);
+    EXPECT_EQ(Tool->Modus, 15);
+    Tool->ZoomOutBtnClick();
+    ASSERT_EQ(Tool->Modus, 1);
+    QApplication::setActiveWindow(Screen.get());
     Screen->MausradNachricht(120);
     EXPECT_EQ(Tool->Modus, 15);
     EXPECT_EQ(Screen->BildpunktUnter(100, 80), QPoint(100, 80));
@@ -267,6 +279,10 @@ TEST_F(ZoomTest, TastenZoomenGenauEinenSchritt) {
     EXPECT_EQ(Tool->ZoomfakNr, 3);
     QTest::keyClick(Screen.get(), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Tool->ZoomfakNr, 4);
+    // Where "+" needs no Shift, as on a German keyboard.
+    QTest::keyClick(Screen.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(Tool->ZoomfakNr, 5);
+    QTest::keyClick(Screen.get(), Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(Screen.get(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(Tool->ZoomfakNr, 3);
     QTest::keyClick(Screen.get(), Qt::Key_Minus, Qt::ControlModifier);
