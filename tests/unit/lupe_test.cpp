@@ -125,3 +125,13 @@ TEST_F(LupeTest, AllesLoeschenZeigtDasGeloeschteBild) {
     EXPECT_EQ(Tool->Modus, 14);
     EXPECT_EQ(Screen->Img2->Bitmap, Tool->OrigScrBmp);
 }
+
+TEST_F(LupeTest, GroesseFolgtDerBreite) {
+    const QSize Groessen[] = {{74, 56}, {172, 129}, {320, 240}, {517, 388}};
+    Tool->LupeBtnClick();
+    for (int Nr = 1; Nr <= 4; ++Nr) {
+        Waehle(14, Nr);
+        Ziehen(400, 300, TShiftState());
+        EXPECT_EQ(Lupe().size(), Groessen[Nr - 1]) << Nr;
+    }
+}
