@@ -8,11 +8,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <cmath>
 
 namespace {
@@ -251,6 +253,14 @@ TEST_F(WerkzeugfensterTest, HinweisNenntDieTaste) {
               QStringLiteral("Zusatzfarbe 1"));
     // The hint of the button itself stays the plain text.
     EXPECT_EQ(Knopf("StiftBtn")->toolTip(), QStringLiteral("Zeichenstift"));
+    // The key is added when the hint is shown.
+    Tool->show();
+    QToolButton* b = Knopf("StiftBtn");
+    QHelpEvent Frage(QEvent::ToolTip, QPoint(5, 5), b->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(b, &Frage);
+    EXPECT_EQ(QToolTip::text(),
+              HinweisMitTaste(QStringLiteral("Zeichenstift"), Tool->Stift1->shortcut()));
+    QToolTip::hideText();
 }
 
 namespace {
