@@ -6,6 +6,7 @@
 #include "output/bilddatei.h"
 #include "output/kvxmail.h"
 #include "output/ordner.h"
+#include "overlay/scrwin.h"
 #include "platform/meldung.h"
 #include "toolwindow/toolwin2.h"
 
@@ -64,6 +65,8 @@ void TToolForm::EmailMenuErzeugen() {
 }
 
 void TToolForm::EmailBtnClick() {
+    // Before the first Start there is no picture to send.
+    if (!ScreenForm || ScreenForm->Bild().isNull()) return;
     // The tool mark is no part of the picture to send.
     PopupMenu1Popup();
     EmailMenu->popup(UnterDemKnopf(AlsEMailversenden1));

@@ -2,6 +2,9 @@
 is held, nothing inverted left behind, the edges of a square area and the
 arrow keys."""
 
+import subprocess
+
+from bilddateien import lade_png
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
 
 B, H = 1280, 800
@@ -37,6 +40,23 @@ def _abweichungen(bild, soll, punkte, ausser):
 
 def _ist_kante(p):
     return p in ((0, 0, 0), (255, 255, 255))
+
+
+def _pruefe_kopie(s, oid, vorher, bereich):
+    """Ctrl+C puts exactly the area's pixels of the background on the
+    clipboard: no edge, read-out or crosshair becomes part of it."""
+    x0, y0, w, h = bereich
+    s.taste(oid, "ctrl+c")
+
+    def kopie():
+        r = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"],
+                           env=s.env, capture_output=True, timeout=20)
+        return r.returncode == 0 and r.stdout[:4] == b"\x89PNG" and lade_png(r.stdout)[0]
+    bild = warte_bis(kopie, text="Der Bereich als PNG in der Zwischenablage")
+    pruefe((bild.breite, bild.hoehe) == (w, h), "Kopie %dx%d statt %dx%d" %
+           (bild.breite, bild.hoehe, w, h))
+    pruefe(all(bild.ausschnitt_zeile(0, y, w) == vorher.ausschnitt_zeile(x0, y0 + y, w)
+               for y in range(h)), "Die Kopie ist der Hintergrund des Bereichs")
 
 
 def _starten(s):
@@ -93,6 +113,7 @@ def fadenkreuz_und_kanten(display):
                 pruefe(_ist_kante(bild.pixel(*p)), "Kante bei %s: %s" % (p, bild.pixel(*p)))
         pruefe(not _ist_kante(bild.pixel(49, 90)) and not _ist_kante(bild.pixel(101, 90)),
                "Der Bereich reicht von x 50 bis 100")
+        _pruefe_kopie(s, oid, vorher, (50, 80, 51, 21))
 
         # Shift keeps the area square: (+40, -90) gives 41 x 41.
         s.zeiger_nach(300, 300)

@@ -80,6 +80,14 @@ def standardseite(display):
         _pruefe_seite(_gedruckt(cups, 1), (250, 180, 1600, 900))
         _nach_dem_druck(app)
 
+        # An area of 400 x 100 across both halves: 16 cm wide, 4 cm high.
+        s.taste(overlay, "alt+b")
+        s.ziehen([(760, 500), (960, 550), (1159, 599)])
+        dialog = _druckdialog(app, overlay)
+        s.taste(dialog, "Return")
+        _pruefe_seite(_gedruckt(cups, 2), (250, 180, 1600, 400))
+        _nach_dem_druck(app)
+
 
 def unbedruckbarer_rand(display):
     # A printer that cannot print the outer 12 points (4.2 mm) of A4: the

@@ -5,6 +5,7 @@
 #include "app/data.h"
 #include "controls/shadlab.h"
 #include "dateitest.h"
+#include "output/druck.h"
 #include "output/melde.h"
 #include "zeichenfixture.h"
 
@@ -13,9 +14,11 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -369,4 +372,23 @@ TEST(AusgabeVorDemStart, CommandsWithoutAPictureDoNothing) {
     EXPECT_TRUE(Meldungen.Liste.empty());
     EXPECT_TRUE(Tool.OrigScrBmp.isNull());
     EXPECT_TRUE(Screen.Bild().isNull());
+}
+
+TEST(AusgabeVorDemStart, PrintAndMailWaitForAPicture) {
+    TMeldungenFangen Meldungen;
+    TToolForm Tool;
+    TScreenForm Screen;
+    TMeldForm Meld;
+    TDruckForm Druck;
+    // A dialog opened by mistake is closed again at once, so the test ends.
+    bool DialogOffen = false;
+    QTimer::singleShot(0, &Druck, [&] {
+        DialogOffen = Druck.isVisible();
+        Druck.reject();
+    });
+    Tool.Drucken1->trigger();
+    EXPECT_FALSE(DialogOffen);
+    Tool.AlsEMailversenden1->trigger();
+    EXPECT_FALSE(Tool.EmailMenu->isVisible());
+    EXPECT_TRUE(Meldungen.Liste.empty());
 }

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLockFile>
 #include <QPushButton>
 #include <QScreen>
@@ -228,6 +229,42 @@ TEST_F(ZustandTest, FertigMitAutoCloseSchliesstDasWerkzeugfenster) {
     Tool->StartFertigBtnClick();
     EXPECT_FALSE(Tool->isVisible());
     EXPECT_TRUE(Tool->OrigScrBmp.isNull());
+}
+
+TEST_F(ZustandTest, FertigMitAutoCloseFragtNachDenEmailDateien) {
+    QTemporaryDir Ordner;
+    const QString Datei = Ordner.filePath(QStringLiteral("a-001.png"));
+    {
+        QFile f(Datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Tool->StartFertigBtnClick();
+    Tool->EmailDateiList = {Datei};
+    AutoClose = true;
+    int Fragen = 0;
+    const auto Antwort = [&Fragen](TMeldungAntwort a) {
+        SetMeldungAntworter([&Fragen, a](TMeldungTyp t, const QString&, TMeldungKnoepfe k) {
+            EXPECT_EQ(t, TMeldungTyp::Bestaetigung);
+            EXPECT_EQ(k, TMeldungKnoepfe::JaNeinAbbrechen);
+            ++Fragen;
+            return a;
+        });
+    };
+    // Abbrechen refuses the close: drawing mode, the picture and the file stay.
+    Antwort(TMeldungAntwort::Abbrechen);
+    Tool->StartFertigBtnClick();
+    EXPECT_EQ(Fragen, 1);
+    EXPECT_TRUE(Tool->isVisible());
+    EXPECT_EQ(Tool->WinZustand, 1);
+    EXPECT_FALSE(Tool->OrigScrBmp.isNull());
+    EXPECT_TRUE(QFile::exists(Datei));
+    // Ja deletes the file and ends.
+    Antwort(TMeldungAntwort::Ja);
+    Tool->StartFertigBtnClick();
+    SetMeldungAntworter({});
+    EXPECT_EQ(Fragen, 2);
+    EXPECT_FALSE(Tool->isVisible());
+    EXPECT_FALSE(QFile::exists(Datei));
 }
 
 TEST_F(ZustandTest, TastenStartenUndBeendenWieDerKnopf) {
