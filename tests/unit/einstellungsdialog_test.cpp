@@ -4,6 +4,7 @@
 // refresh of tool window and overlay that depends on the order of OK's
 // steps.
 
+#include "anordnung.h"
 #include "platform/farbwahl.h"
 #include "settings/einstellungen.h"
 #include "zeichenfixture.h"
@@ -12,6 +13,7 @@
 #include "controls/numedit.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -256,6 +258,13 @@ TEST_F(EinstellungsdialogTest, PanelsInZweiSpaltenUngeradeLinks) {
     EXPECT_LT(Dialog->ZusatzColPan[1]->x(), Dialog->ZusatzColPan[2]->x());
     EXPECT_LT(Dialog->ZusatzColPan[1]->y(), Dialog->ZusatzColPan[3]->y());
     EXPECT_EQ(Dialog->size(), QSize(958, 433));
+}
+
+// OK and Abbrechen sit below the group boxes, not on their frames.
+TEST_F(EinstellungsdialogTest, NichtsDecktEinanderZu) {
+    EXPECT_EQ(Ueberdeckungen(Dialog.get()), "");
+    for (const QGroupBox* g : Dialog->findChildren<QGroupBox*>())
+        EXPECT_EQ(Ueberdeckungen(g), "") << g->title().toStdString();
 }
 
 } // namespace
