@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -227,6 +228,26 @@ TEST_F(EinstellungsdialogTest, FarbfeldMitFarbwahl) {
     EXPECT_EQ(Dialog->PanelFarbe(3), 0x00ABCDEFu);
     Ok();
     EXPECT_EQ(ZusatzCol[3], 0x00ABCDEFu);
+}
+
+// A click on any panel opens the picker at that panel's colour and colours
+// only that panel.
+TEST_F(EinstellungsdialogTest, KlickAufJedesFarbfeld) {
+    Dialog->FormActivate();
+    for (int n = 1; n <= 10; ++n) {
+        TColor Gesehen = 0xFFFFFFFF;
+        SetFarbWaehler([&](TColor& f) {
+            Gesehen = f;
+            f = 0x00100000u + static_cast<TColor>(n);
+            return true;
+        });
+        QTest::mouseClick(Dialog->ZusatzColPan[n], Qt::LeftButton);
+        EXPECT_EQ(Gesehen, ZusatzCol[n]) << n;
+        for (int m = 1; m <= 10; ++m)
+            EXPECT_EQ(Dialog->PanelFarbe(m),
+                      m <= n ? 0x00100000u + static_cast<TColor>(m) : ZusatzCol[m])
+                << n << " " << m;
+    }
 }
 
 TEST_F(EinstellungsdialogTest, AbbrechenAendertNichts) {
