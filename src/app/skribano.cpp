@@ -24,6 +24,7 @@ int SkribanoMain(int argc, char** argv) {
     DpiAware();
     PlattformWaehlen();
     QApplication App(argc, argv);
+    WaylandGeraetepixel();
     // The resources live in the core library, whose unused parts the linker
     // drops; this keeps them.
     Q_INIT_RESOURCE(resources);

@@ -120,13 +120,12 @@ void TScreenForm::BilderFreigeben() {
 }
 
 void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {
-    // A Wayland client cannot place a window; it can only name the output.
+    // A Wayland client cannot place a window; it can only name the output,
+    // best before the window exists, so that it is made at that output's
+    // scale.
     if (WaylandSitzung())
         for (QScreen* s : QGuiApplication::screens())
-            if (s->geometry() == Monitor) {
-                winId();
-                windowHandle()->setScreen(s);
-            }
+            if (s->geometry() == Monitor) setScreen(s);
     setWindowState(Qt::WindowNoState);
     setGeometry(Monitor);
     move(Monitor.topLeft());

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <limits>
+#include <qpa/qplatformscreen.h>
 
 namespace {
 
@@ -58,7 +59,12 @@ private:
                                    : QStringLiteral("wayland:");
         const QImage Gesamt = PortalAufnahme(Eltern);
         if (Gesamt.isNull()) return QImage();
-        return MonitorAusschnitt(Gesamt, Monitore(), Index,
+        // The portal lays the outputs out in the compositor's coordinates,
+        // which are the screens' own ones before the program's factors.
+        QList<QRect> Logisch;
+        for (QScreen* m : s)
+            Logisch.append(m->handle()->geometry());
+        return MonitorAusschnitt(Gesamt, Logisch, Index,
                                  s[Index]->geometry().size() * s[Index]->devicePixelRatio());
     }
 };

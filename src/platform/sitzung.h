@@ -17,3 +17,9 @@ bool WaylandSitzung();
 // overlay be put on a chosen monitor. Without the Wayland plugin Qt falls
 // back to XWayland.
 void PlattformWaehlen();
+
+// After the application object exists: on Wayland Qt scales every window
+// by its output's scale, while the program counts in device pixels as it
+// does on X11 (one picture pixel per screen pixel). Each screen, also one
+// added later, gets the factor that undoes the output's scale.
+void WaylandGeraetepixel();

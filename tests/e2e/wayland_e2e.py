@@ -135,8 +135,9 @@ def _ppm_lesen(daten):
     return Bild(int(teile[1]), int(teile[2]), teile[4])
 
 
-def _zeiger_weg(x, y):
-    return (x + ZEIGER[0], y + ZEIGER[1], ZEIGER[2], ZEIGER[3])
+def _zeiger_weg(x, y, skala=1):
+    """The pointer's picture at (x, y), on an output of that scale."""
+    return (x + ZEIGER[0] * skala, y + ZEIGER[1] * skala, ZEIGER[2] * skala, ZEIGER[3] * skala)
 
 
 KACHEL = 8
@@ -275,12 +276,12 @@ class WaylandSitzung(Lebenslauf):
     is there), pipewire, the portal backend for wlroots and, with portal,
     the portal itself."""
 
-    def __init__(self, nummer, skala=1.0, portal=True):
+    def __init__(self, nummer, skala=1.0, portal=True, skala2=1):
         fehlend = _fehlende_programme()
         if fehlend:
             raise Uebersprungen("nicht installiert: " + ", ".join(fehlend))
         self.binary = _als_nutzer(os.environ.get("SKRIBANO_BINARY", "skribano"))
-        self.skala, self.portal = skala, portal
+        self.skala, self.portal, self.skala2 = skala, portal, skala2
         self.port = 15900 + nummer
         self.prozesse = []
         self.ordner = tempfile.mkdtemp(prefix="skribano-wayland-")
@@ -324,8 +325,9 @@ class WaylandSitzung(Lebenslauf):
         # Beside an output of a higher scale the portal's picture of the
         # second output is enlarged with filtering: squares show whether
         # every pixel still lands in its place.
+        geraet2 = (AUSGABE2[0] * self.skala2, AUSGABE2[1] * self.skala2)
         self.muster = [Bild.muster(*AUSGABE1, 5),
-                       Bild.muster(*AUSGABE2, 6) if self.skala == 1 else _kachelmuster(*AUSGABE2)]
+                       Bild.muster(*geraet2, 6) if self.skala == 1 else _kachelmuster(*geraet2)]
         for i, m in enumerate(self.muster):
             _png(os.path.join(self.ordner, "muster%d.png" % i), m)
         with open(os.path.join(self.ordner, "bus.conf"), "w") as f:
@@ -337,9 +339,9 @@ class WaylandSitzung(Lebenslauf):
         with open(os.path.join(self.ordner, "sway.conf"), "w") as f:
             f.write("xwayland disable\ndefault_border none\ndefault_floating_border none\n"
                     "output HEADLESS-1 mode %dx%d position 0 0 scale %g bg %s center\n"
-                    "output HEADLESS-2 mode %dx%d position %d 0 scale 1 bg %s center\n" %
+                    "output HEADLESS-2 mode %dx%d position %d 0 scale %d bg %s center\n" %
                     (*AUSGABE1, self.skala, os.path.join(self.ordner, "muster0.png"),
-                     *AUSGABE2, AUSGABE2_X, os.path.join(self.ordner, "muster1.png")))
+                     *geraet2, AUSGABE2_X, self.skala2, os.path.join(self.ordner, "muster1.png")))
         env = dict(self.env, WLR_BACKENDS="headless", WLR_RENDERER="pixman",
                    WLR_HEADLESS_OUTPUTS="2", WLR_LIBINPUT_NO_DEVICES="1")
         self.starte(["sway", "-c", os.path.join(self.ordner, "sway.conf")], log="sway.log", env=env)
@@ -433,7 +435,7 @@ class Programm:
 
     def werkzeug(self):
         """The tool window (rect, output) while it is a window of its own."""
-        f = [f for f in self.fenster() if f[0][2] == WERKZEUG_BREITE and not f[1]]
+        f = [f for f in self.fenster() if f[0][2] * self.s.skala2 == WERKZEUG_BREITE and not f[1]]
         return (f[0][0], f[0][2]) if len(f) == 1 else None
 
     def overlay(self):
@@ -447,23 +449,31 @@ def _auf_ausgabe2(s, einstellungen=None):
     output's coordinates."""
     s.befehl("swaymsg", "focus output HEADLESS-2")
     app = Programm(s, einstellungen)
-    (x, y, w, h), ausgabe = warte_bis(app.werkzeug, text="Werkzeugfenster erscheint")
+    try:
+        (x, y, w, h), ausgabe = warte_bis(app.werkzeug, text="Werkzeugfenster erscheint")
+    except Fehlschlag as f:
+        raise Fehlschlag("%s; Fenster: %s\n%s" % (f, app.fenster(), app.ausgabe()))
     pruefe(ausgabe == "HEADLESS-2", "Werkzeugfenster auf HEADLESS-2: %s" % ausgabe)
     pruefe(all(f[3] == "xdg_shell" for f in app.fenster()),
            "Skribano läuft als Wayland-Client: %s" % app.fenster())
-    pruefe(h == START_HOEHE, "Bereit: nur der Start-Knopf, Höhe %d" % h)
+    # An output at scale 2 takes only even sizes in pixels: 27 becomes 28.
+    pruefe(abs(h * s.skala2 - START_HOEHE) <= s.skala2 - 1,
+           "Bereit: nur der Start-Knopf, Höhe %d" % h)
     return app, (x - AUSGABE2_X, y, w, h)
 
 
-def _einfrieren_zeichnen_fertig(nummer, skala):
-    with WaylandSitzung(nummer, skala=skala) as s:
+def _einfrieren_zeichnen_fertig(nummer, skala, skala2=1):
+    with WaylandSitzung(nummer, skala=skala, skala2=skala2) as s:
         app, rahmen = _auf_ausgabe2(s)
         muster = s.muster[1]
         z = s.zeiger
-        start = (rahmen[0] + rahmen[2] // 2, rahmen[1] + START_HOEHE // 2)
+        # Pictures and the pointer count in the output's pixels, sway in its
+        # logical coordinates.
+        pixel = tuple(v * skala2 for v in rahmen)
+        start = (pixel[0] + pixel[2] // 2, pixel[1] + pixel[3] // 2)
         z.nach(*start)
         time.sleep(0.2)
-        n, erstes = _abweichungen_ausser(s.bildschirm(1), muster, [rahmen, _zeiger_weg(*start)])
+        n, erstes = _abweichungen_ausser(s.bildschirm(1), muster, [pixel, _zeiger_weg(*start, skala2)])
         pruefe(n == 0, "Der Desktop zeigt das Muster: %d Abweichungen, erste %s" % (n, erstes))
 
         z.klick(*start)
@@ -477,7 +487,7 @@ def _einfrieren_zeichnen_fertig(nummer, skala):
         # Frozen exactly, without the tool window; its controls lie in the
         # overlay as one block of the tool window's width.
         eingefroren = s.bildschirm(1)
-        weg = [_zeiger_weg(*start), _zeiger_weg(600, 460)]
+        weg = [_zeiger_weg(*start, skala2), _zeiger_weg(600, 460, skala2)]
         genau = skala == 1
         block = _abweichungs_rahmen(eingefroren, muster, weg, genau)
         pruefe(block is not None and block[2] == WERKZEUG_BREITE and block[3] > 15 * START_HOEHE,
@@ -511,7 +521,7 @@ def _einfrieren_zeichnen_fertig(nummer, skala):
         z.nach(600, 460)
         time.sleep(0.3)
         n, erstes = _abweichungen_ausser(s.bildschirm(1), muster,
-                                         [rahmen, _zeiger_weg(*fertig), _zeiger_weg(600, 460)])
+                                         [pixel, _zeiger_weg(*fertig, skala2), _zeiger_weg(600, 460, skala2)])
         pruefe(n == 0, "Fertig gibt den Desktop zurück: %d Abweichungen, erste %s" % (n, erstes))
         pruefe(app.p.poll() is None, "Programm läuft weiter")
 
@@ -524,6 +534,13 @@ def nachbar_mit_skala_15(nummer):
     # The portal draws every output at the highest scale; the scale-1 output
     # beside a scale-1.5 one must still come out pixel for pixel.
     _einfrieren_zeichnen_fertig(nummer, 1.5)
+
+
+def ausgabe_mit_skala_2(nummer):
+    # The tool window's output at scale 2: the program counts in that
+    # output's pixels, so the frozen picture, the stroke and the tool
+    # window's controls come out pixel for pixel as at scale 1.
+    _einfrieren_zeichnen_fertig(nummer, 1.0, skala2=2)
 
 
 def erster_monitor_per_einstellung(nummer):
