@@ -95,11 +95,11 @@ TEinstellungenForm::TEinstellungenForm(QWidget* Parent) : QDialog(Parent) {
     ZusatzfarbenErzeugen();
 
     OkBtn = new TBitBtn2(QStringLiteral("OK"), this);
-    OkBtn->setGeometry(752, 398, 97, 27);
+    OkBtn->setGeometry(752, 401, 97, 27);
     OkBtn->setDefault(true);
     OkBtn->SetModalResult(mrOk);
     AbbrBtn = new TBitBtn2(QStringLiteral("Abbrechen"), this);
-    AbbrBtn->setGeometry(853, 398, 97, 27);
+    AbbrBtn->setGeometry(853, 401, 97, 27);
     AbbrBtn->SetModalResult(mrCancel);
     AbbrBtn->SetCancel(true);
     // The translation finds the controls by these names.
@@ -187,7 +187,7 @@ void TEinstellungenForm::OrdnerErzeugen() {
 }
 
 void TEinstellungenForm::ZusatzfarbenErzeugen() {
-    QGroupBox* g = Gruppe(this, "GroupBox8", QStringLiteral(" Zusatzfarben "), Spalte2, 240, 160);
+    QGroupBox* g = Gruppe(this, "GroupBox8", QStringLiteral(" Zusatzfarben "), Spalte2, 240, 156);
     AnzZusatzFarbenLab = Beschriftung(g, QStringLiteral("Anzahl:"), QRect(16, 25, 50, 16));
     AnzZusatzColCombo = new QComboBox(g);
     AnzZusatzColCombo->setGeometry(70, 21, 60, 22);

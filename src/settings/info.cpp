@@ -26,10 +26,11 @@ const QString AngebotAdresse = QStringLiteral("https://quorvel.example.org");
 
 namespace {
 
+// Only what the maker really offers: no invented postal address; the same
+// contact the package names.
 const QString KontaktText = QStringLiteral("Quorvel\n"
-                                           "Musterweg 1\n"
-                                           "12345 Musterstadt\n"
-                                           "E-Mail: kontakt@skribano.example.org");
+                                           "E-Mail: info@skribano.example.org\n"
+                                           "Fragen und Hinweise gern per E-Mail.");
 
 const QString LizenzText =
     QStringLiteral("Skribano ist Freeware: Sie dürfen das Programm kostenlos nutzen, privat wie "

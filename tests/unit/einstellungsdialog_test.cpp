@@ -4,6 +4,7 @@
 // refresh of tool window and overlay that depends on the order of OK's
 // steps.
 
+#include "anordnung.h"
 #include "platform/farbwahl.h"
 #include "settings/einstellungen.h"
 #include "zeichenfixture.h"
@@ -12,10 +13,12 @@
 #include "controls/numedit.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -227,6 +230,26 @@ TEST_F(EinstellungsdialogTest, FarbfeldMitFarbwahl) {
     EXPECT_EQ(ZusatzCol[3], 0x00ABCDEFu);
 }
 
+// A click on any panel opens the picker at that panel's colour and colours
+// only that panel.
+TEST_F(EinstellungsdialogTest, KlickAufJedesFarbfeld) {
+    Dialog->FormActivate();
+    for (int n = 1; n <= 10; ++n) {
+        TColor Gesehen = 0xFFFFFFFF;
+        SetFarbWaehler([&](TColor& f) {
+            Gesehen = f;
+            f = 0x00100000u + static_cast<TColor>(n);
+            return true;
+        });
+        QTest::mouseClick(Dialog->ZusatzColPan[n], Qt::LeftButton);
+        EXPECT_EQ(Gesehen, ZusatzCol[n]) << n;
+        for (int m = 1; m <= 10; ++m)
+            EXPECT_EQ(Dialog->PanelFarbe(m),
+                      m <= n ? 0x00100000u + static_cast<TColor>(m) : ZusatzCol[m])
+                << n << " " << m;
+    }
+}
+
 TEST_F(EinstellungsdialogTest, AbbrechenAendertNichts) {
     const TAlleWerte Vorher = TAlleWerte::Aktuell();
     SetFarbWaehler([](TColor& f) {
@@ -256,6 +279,13 @@ TEST_F(EinstellungsdialogTest, PanelsInZweiSpaltenUngeradeLinks) {
     EXPECT_LT(Dialog->ZusatzColPan[1]->x(), Dialog->ZusatzColPan[2]->x());
     EXPECT_LT(Dialog->ZusatzColPan[1]->y(), Dialog->ZusatzColPan[3]->y());
     EXPECT_EQ(Dialog->size(), QSize(958, 433));
+}
+
+// OK and Abbrechen sit below the group boxes, not on their frames.
+TEST_F(EinstellungsdialogTest, NichtsDecktEinanderZu) {
+    EXPECT_EQ(Ueberdeckungen(Dialog.get()), "");
+    for (const QGroupBox* g : Dialog->findChildren<QGroupBox*>())
+        EXPECT_EQ(Ueberdeckungen(g), "") << g->title().toStdString();
 }
 
 } // namespace

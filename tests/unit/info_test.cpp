@@ -1,6 +1,7 @@
 // The info box: what it shows, Escape, the settings opened at once by the
 // flag and only once, and its links handed to a stand-in browser.
 
+#include "anordnung.h"
 #include "browserattrappe.h"
 #include "controls/buttons2.h"
 #include "controls/shadlab.h"
@@ -9,8 +10,11 @@
 #include "settings/einstellungen.h"
 #include "settings/info.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -139,6 +143,25 @@ TEST_F(InfoTest, VerweiseOeffnenIhreSeiten) {
     for (QWidget* w : Info->AngebotPan->findChildren<QWidget*>())
         EXPECT_EQ(Klickziel(w), AngebotAdresse.toUtf8()) << w->metaObject()->className();
     SetMeldungAntworter({});
+}
+
+TEST_F(InfoTest, NichtsDecktEinanderZu) {
+    EXPECT_EQ(Ueberdeckungen(Info.get()), "");
+    for (const QWidget* p : {Info->Image1->parentWidget(), Info->Panel5, Info->AngebotPan})
+        EXPECT_EQ(Ueberdeckungen(p), "") << Beschreibung(p).toStdString();
+}
+
+// The box names the address the package names as the maker's contact.
+TEST_F(InfoTest, KontaktWieImPaket) {
+    QFile Copyright(QStringLiteral(SKRIBANO_QUELLE "/packaging/copyright"));
+    ASSERT_TRUE(Copyright.open(QIODevice::ReadOnly));
+    const auto Treffer = QRegularExpression(QStringLiteral("Upstream-Contact: (.*) <(.*)>"))
+                             .match(QString::fromUtf8(Copyright.readAll()));
+    ASSERT_TRUE(Treffer.hasMatch());
+    const QStringList Zeilen = Info->KontaktMemo->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(Zeilen.value(0), Treffer.captured(1));
+    EXPECT_TRUE(Zeilen.contains(QStringLiteral("E-Mail: ") + Treffer.captured(2)))
+        << Info->KontaktMemo->toPlainText().toStdString();
 }
 
 } // namespace
