@@ -76,9 +76,11 @@ void BM_ZoomRepaint1000Widget(benchmark::State& state) {
         a.Screen->Img2->repaint();
 }
 
-// One pointer move with the lens at 200 %, width 13 (320 x 240).
+// One pointer move with the lens at 200 %; the width (1 to 4) sets its size:
+// 3 is width 13 (320 x 240), 4 the largest, width 21 (517 x 388).
 void BM_LensMove(benchmark::State& state) {
     Ansicht a;
+    a.Tool->DickeBtnClick(static_cast<int32_t>(state.range(0)));
     a.Tool->LupeBtnClick();
     int64_t i = 0;
     for (auto _ : state) {
@@ -93,4 +95,4 @@ void BM_LensMove(benchmark::State& state) {
 
 BENCHMARK(BM_ZoomRepaint1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ZoomRepaint1000Widget)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LensMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LensMove)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
