@@ -215,10 +215,12 @@ bool TDruckForm::Drucken() {
         TMeldungWaehrendDesDrucks Meldefenster;
         Gedruckt = SeiteDrucken(m);
     }
-    if (!Gedruckt)
+    if (!Gedruckt) {
+        const QPrinter& d = Drucker();
         Meldung(TMeldungTyp::Fehler,
-                DruckFehlerText + (Drucker().printerName().isEmpty() ? Drucker().outputFileName()
-                                                                     : Drucker().printerName()));
+                DruckFehlerText +
+                    (d.printerName().isEmpty() ? d.outputFileName() : d.printerName()));
+    }
     return Gedruckt;
 }
 

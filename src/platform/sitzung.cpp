@@ -36,8 +36,10 @@ class TGroesseHalten : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* Objekt, QEvent* Event) override {
+        // Every event of the program passes here: the type is asked first.
+        if (Event->type() != QEvent::ScreenChangeInternal) return false;
         auto* w = qobject_cast<QWidget*>(Objekt);
-        if (Event->type() == QEvent::ScreenChangeInternal && w && w->isWindow()) {
+        if (w && w->isWindow()) {
             const QSize Vorher = w->size();
             QTimer::singleShot(0, w, [w, Vorher] {
                 if (w->size() != Vorher) w->resize(Vorher);

@@ -305,6 +305,7 @@ public:
     // a file dialog costs megabytes that most runs never need. Until then
     // its title and "|" filter wait here, where the translation sets them.
     QFileDialog& SaveBMP();
+    QFileDialog* SaveBMPGemacht = nullptr; // null until the first use
     QString SaveBMPTitel = QStringLiteral("Bildschirminhalt speichern");
     QString SaveBMPFilter = QStringLiteral(
         "PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*");

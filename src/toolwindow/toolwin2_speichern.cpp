@@ -91,9 +91,8 @@ void TToolForm::SpeichernMenuErzeugen() {
 }
 
 QFileDialog& TToolForm::SaveBMP() {
-    auto* d = findChild<QFileDialog*>(QStringLiteral("SaveBMP"));
-    if (d) return *d;
-    d = new QFileDialog(this, SaveBMPTitel);
+    if (SaveBMPGemacht) return *SaveBMPGemacht;
+    auto* d = SaveBMPGemacht = new QFileDialog(this, SaveBMPTitel);
     d->setObjectName(QStringLiteral("SaveBMP"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setNameFilters(DialogFilter(SaveBMPFilter));

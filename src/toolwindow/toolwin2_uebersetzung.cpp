@@ -124,15 +124,11 @@ template <class T> TZiel Steuer(T*& Form, const char* Name, bool Gepolstert = fa
 
 // The save dialog's title and filter wait in the tool window until the
 // dialog is made; a dialog already made takes them at once.
-QFileDialog* SaveBMPGemacht(TToolForm& F) {
-    return F.findChild<QFileDialog*>(QStringLiteral("SaveBMP"));
-}
-
 TZiel SaveBMPTitel() {
     return {[](TToolForm& F) -> std::optional<QString> { return F.SaveBMPTitel; },
             [](TToolForm& F, const QString& s) {
                 F.SaveBMPTitel = s;
-                if (QFileDialog* d = SaveBMPGemacht(F)) d->setWindowTitle(s);
+                if (QFileDialog* d = F.SaveBMPGemacht) d->setWindowTitle(s);
             }};
 }
 
@@ -143,7 +139,7 @@ TZiel SaveBMPFilter() {
             [](TToolForm& F, const QString& s) {
                 if (s.isEmpty()) return;
                 F.SaveBMPFilter = s;
-                if (QFileDialog* d = SaveBMPGemacht(F)) d->setNameFilters(DialogFilter(s));
+                if (QFileDialog* d = F.SaveBMPGemacht) d->setNameFilters(DialogFilter(s));
             }};
 }
 
