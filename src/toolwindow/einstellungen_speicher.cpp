@@ -138,12 +138,12 @@ void TToolForm::LoadSettings() {
     Links = IMax(5, IMin(Links, Bildschirm.width() - Fenster.width() - 15));
     Oben = IMax(5, IMin(Oben, Bildschirm.height() - Fenster.height() - 12));
     move(Links, Oben);
+    EigenerOrt = QPoint(Links, Oben);
     EinstellungenGeladen = true;
 }
 
 void TToolForm::SaveSettings() {
-    // Inside the overlay the window's own place is the one it had before.
-    const QPoint Ort = ImOverlay ? OrtVorStart : pos();
+    const QPoint Ort = GespeicherterOrt();
     int32_t Links = Ort.x(), Oben = Ort.y();
     if (DruckForm) DruckForm->FelderInEinstellungen();
     TEinstellungsWerte Texte;

@@ -366,10 +366,19 @@ private:
     void InsOverlay(const QRect& Platz, const QList<QRect>& Monitore);
     // Back out as a window of its own where it was before Start.
     void AusDemOverlay();
+    // Fits the frame around the window inside the overlay, on the overlay.
+    void ImOverlayHalten();
     bool ImOverlay = false;
+    // Set while Start captures the screen.
+    bool FriertEin = false;
     QRect PlatzVorStart;
-    // Its frame's place then, the one the settings keep.
-    QPoint OrtVorStart;
+    // The window's place on its monitor as the program keeps it: given at
+    // start and by the settings, and inside the overlay by the user's drag.
+    // A window of Qt's Wayland platform never learns where it is.
+    QPoint EigenerOrt;
+    QWidget* OverlayRahmen = nullptr;
+    // The place the settings store.
+    QPoint GespeicherterOrt() const;
     Qt::WindowFlags FensterArt;
     void BlattMenuErzeugen();
     // Replaces the background by a sheet of colour Grund with the pattern

@@ -125,9 +125,7 @@ void TToolForm::SetToolWindowSize() {
 
 void TToolForm::AufMonitorHalten() {
     if (ImOverlay) {
-        // Inside the overlay: wholly on the overlay.
-        const QRect M = parentWidget()->rect();
-        move(IMax(0, IMin(x(), M.width() - width())), IMax(0, IMin(y(), M.height() - height())));
+        ImOverlayHalten();
         return;
     }
     if (!isVisible()) return;
