@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QKeySequence>
+#include <QMargins>
 #include <QMenu>
 #include <QRect>
 #include <QStringList>
@@ -193,6 +194,8 @@ public:
     // Moves the window up or left as far as needed to lie wholly on its
     // monitor; it never moves down or right.
     void AufMonitorHalten();
+    // The frame and grip around the window inside the overlay.
+    static QMargins OverlayRaender();
 
     // The extra colours (toolwin2_zusatzfarben.cpp). Their glyphs are solid
     // squares of ZusatzCol[1..10].
@@ -366,8 +369,6 @@ private:
     void InsOverlay(const QRect& Platz, const QList<QRect>& Monitore);
     // Back out as a window of its own where it was before Start.
     void AusDemOverlay();
-    // Fits the frame around the window inside the overlay, on the overlay.
-    void ImOverlayHalten();
     bool ImOverlay = false;
     // Set while Start captures the screen.
     bool FriertEin = false;
@@ -376,7 +377,6 @@ private:
     // start and by the settings, and inside the overlay by the user's drag.
     // A window of Qt's Wayland platform never learns where it is.
     QPoint EigenerOrt;
-    QWidget* OverlayRahmen = nullptr;
     // The place the settings store.
     QPoint GespeicherterOrt() const;
     Qt::WindowFlags FensterArt;

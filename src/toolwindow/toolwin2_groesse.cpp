@@ -125,7 +125,10 @@ void TToolForm::SetToolWindowSize() {
 
 void TToolForm::AufMonitorHalten() {
     if (ImOverlay) {
-        ImOverlayHalten();
+        // Inside the overlay: wholly on the overlay, with its frame.
+        const QRect M = parentWidget()->rect().marginsRemoved(OverlayRaender());
+        move(IMax(M.left(), IMin(x(), M.right() + 1 - width())),
+             IMax(M.top(), IMin(y(), M.bottom() + 1 - height())));
         return;
     }
     if (!isVisible()) return;

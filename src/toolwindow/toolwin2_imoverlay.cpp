@@ -11,6 +11,8 @@
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 
+#include <QEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,39 +20,61 @@
 
 namespace {
 
-// Height of the grip above the tool window's controls.
+// The frame's width and the grip's height above the controls.
+constexpr int Rand = 2;
 constexpr int Griff = 8;
 
-// The window's frame inside the overlay: its background, a border and the
-// grip by which it is dragged; where it comes to rest is the window's place.
-class TOverlayRahmen : public QWidget {
+// The window frame around the controls inside the overlay: it follows the
+// tool window's place, size and stacking, and goes when the window leaves.
+// Dragging its grip moves the window; the frame's corner is the window's
+// place (Ort).
+class TOverlayRahmen : public QFrame {
 public:
-    TOverlayRahmen(QWidget* Overlay, QPoint& Ort) : QWidget(Overlay), Ort(Ort) {
+    TOverlayRahmen(TToolForm* Fenster, QPoint& Ort)
+        : QFrame(Fenster->parentWidget()), Fenster(Fenster), Ort(Ort) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+        setPalette(Fenster->palette());
         setAutoFillBackground(true);
         setCursor(Qt::SizeAllCursor);
+        Fenster->installEventFilter(this);
+        Folgen();
+        stackUnder(Fenster);
+        show();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    bool eventFilter(QObject* Objekt, QEvent* Event) override {
+        if (Event->type() == QEvent::Move || Event->type() == QEvent::Resize) Folgen();
+        if (Event->type() == QEvent::ZOrderChange) stackUnder(Fenster);
+        if (Event->type() == QEvent::ParentChange) {
+            Fenster->removeEventFilter(this);
+            hide();
+            deleteLater();
+        }
+        return QFrame::eventFilter(Objekt, Event);
+    }
+    void paintEvent(QPaintEvent* Event) override {
+        QFrame::paintEvent(Event);
         QPainter p(this);
         p.setPen(palette().color(QPalette::Dark));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-        for (int x = 4; x < width() - 4; x += 3)
-            p.drawPoint(x, Griff / 2);
+        for (int x = Rand + 3; x < width() - Rand - 3; x += 3)
+            p.drawPoint(x, Rand + Griff / 2);
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) Anfasser = e->position().toPoint();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (!(e->buttons() & Qt::LeftButton)) return;
-        const QRect M = parentWidget()->rect();
-        const QPoint Ziel = mapToParent(e->position().toPoint()) - Anfasser;
-        move(IMax(0, IMin(Ziel.x(), M.width() - width())),
-             IMax(0, IMin(Ziel.y(), M.height() - height())));
-        Ort = pos();
+        Fenster->move(mapToParent(e->position().toPoint()) - Anfasser + QPoint(Rand, Rand + Griff));
+        Fenster->AufMonitorHalten();
     }
 
 private:
+    void Folgen() {
+        setGeometry(Fenster->geometry().marginsAdded(TToolForm::OverlayRaender()));
+        Ort = pos();
+    }
+    TToolForm* Fenster;
     QPoint& Ort;
     QPoint Anfasser;
 };
@@ -62,6 +86,10 @@ bool OrtUnbekannt() {
 
 } // namespace
 
+QMargins TToolForm::OverlayRaender() {
+    return QMargins(Rand, Rand + Griff, Rand, Rand);
+}
+
 void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     PlatzVorStart = Platz;
     // Under XWayland the window's place on its own monitor; on Wayland
@@ -70,39 +98,30 @@ void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
         EigenerOrt = Platz.topLeft() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();
     ImOverlay = true;
     FensterArt = windowFlags();
-    if (!OverlayRahmen) OverlayRahmen = new TOverlayRahmen(ScreenForm, EigenerOrt);
-    setParent(OverlayRahmen, Qt::Widget);
+    setParent(ScreenForm, Qt::Widget);
+    // As a child it would paint no background: the picture would show
+    // between and behind the flat buttons. It looks as the window does,
+    // with the window's background and a frame around it.
+    setAutoFillBackground(true);
     // Inside the overlay Enter and Escape belong to the picture (text field,
     // zoom view) unless a control of this window has the focus.
     for (QShortcut* k : StartTasten)
         k->setContext(Qt::WidgetWithChildrenShortcut);
-    move(0, Griff);
-    OverlayRahmen->move(EigenerOrt);
+    move(EigenerOrt + QPoint(OverlayRaender().left(), OverlayRaender().top()));
     AufMonitorHalten();
     show();
-    OverlayRahmen->show();
-    OverlayRahmen->raise();
+    raise();
+    new TOverlayRahmen(this, EigenerOrt);
 }
 
 void TToolForm::AusDemOverlay() {
     if (!ImOverlay) return;
     ImOverlay = false;
-    OverlayRahmen->hide();
     setParent(nullptr, FensterArt);
     for (QShortcut* k : StartTasten)
         k->setContext(Qt::WindowShortcut);
     setGeometry(PlatzVorStart.x(), PlatzVorStart.y(), width(), height());
     show();
-}
-
-void TToolForm::ImOverlayHalten() {
-    // The frame takes the window's size and stays wholly on the overlay.
-    OverlayRahmen->resize(width(), height() + Griff);
-    const QRect M = OverlayRahmen->parentWidget()->rect();
-    const QPoint O = OverlayRahmen->pos();
-    OverlayRahmen->move(IMax(0, IMin(O.x(), M.width() - OverlayRahmen->width())),
-                        IMax(0, IMin(O.y(), M.height() - OverlayRahmen->height())));
-    EigenerOrt = OverlayRahmen->pos();
 }
 
 QPoint TToolForm::GespeicherterOrt() const {

@@ -21,7 +21,8 @@ from wayland_e2e import (NUTZER, _abweichungs_rahmen, _abweichungen_ausser, _kac
 
 HIER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "desktops")
 APP_ID = "org.example.skribano"
-WERKZEUG_BREITE, GRIFF, ZEICHEN_HOEHE = 52, 8, 518
+# The controls inside the overlay: in a frame of 2 pixels, a grip of 8 on top.
+WERKZEUG_BREITE, RAHMEN, GRIFF, ZEICHEN_HOEHE = 52, 2, 8, 518
 # GNOME's clock in the top bar goes on in the frozen picture too.
 UHR = (760, 0, 400, 40)
 PROGRAMME = {"gnome": ["gnome-shell", "/usr/libexec/xdg-desktop-portal-gnome"],
@@ -275,13 +276,14 @@ def _im_overlay(s, app, leer, ort, monitor=None):
               text="Knöpfe im Overlay bei %s; Ausgabe:\n%s" % (ort, app.ausgabe()))
     time.sleep(0.5)
     jetzt = s.bildschirm()
-    block = (ort[0], ort[1], WERKZEUG_BREITE, ZEICHEN_HOEHE + GRIFF)
+    block = (ort[0], ort[1], WERKZEUG_BREITE + 2 * RAHMEN, ZEICHEN_HOEHE + GRIFF + 2 * RAHMEN)
     n, erstes = _abweichungen_ausser(jetzt, leer, [block, UHR])
     pruefe(n == 0, "Eingefroren Pixel für Pixel (ohne Zeiger): %d Abweichungen, erste %s" % (n, erstes))
     rahmen = _abweichungs_rahmen(jetzt, leer, [UHR])
     pruefe(rahmen == block, "Die Knöpfe im Rahmen: %s statt %s" % (rahmen, block))
     # Opaque: the grip's row is the frame's colour, none of the pattern.
-    farben = {jetzt.pixel(x, ort[1] + 1) for x in range(ort[0] + 1, ort[0] + WERKZEUG_BREITE - 1)}
+    farben = {jetzt.pixel(x, ort[1] + RAHMEN + 1)
+              for x in range(ort[0] + RAHMEN, ort[0] + RAHMEN + WERKZEUG_BREITE)}
     pruefe(len(farben) == 1, "Deckender Hintergrund des Griffs: %s" % farben)
 
 
