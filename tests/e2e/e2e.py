@@ -157,7 +157,7 @@ class Sitzung(Lebenslauf):
         self.ordner = tempfile.mkdtemp(prefix="skribano-e2e-")
         self.env = dict(os.environ)
         for k in list(self.env):
-            if k.startswith(("QT_", "XDG_", "WAYLAND")):
+            if k.startswith(("QT_", "XDG_", "WAYLAND", "DBUS_")):
                 del self.env[k]
         self.env["DISPLAY"] = self.display
         self.env["HOME"] = os.path.join(self.ordner, "home")
@@ -168,6 +168,17 @@ class Sitzung(Lebenslauf):
     # --- life -----------------------------------------------------------
     def _starten(self):
         self._starte_x()
+        self._starte_bus()
+
+    def _starte_bus(self):
+        """A session bus of the session's own: nothing the program says on
+        a bus reaches another scenario or the desktop the tests run on."""
+        pfad = os.path.join(self.ordner, "bus")
+        self.starte(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                     "--address=unix:path=" + pfad], stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        warte_bis(lambda: os.path.exists(pfad), text="Sitzungsbus startet")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + pfad
 
     def starte(self, argv, env=None, **kw):
         p = subprocess.Popen(argv, env=env or self.env, preexec_fn=_mit_dem_harness_sterben,
