@@ -139,8 +139,30 @@ private:
     void Starten() {
         const QString Daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (Daemon.isEmpty()) return;
-        FProzess.start(Daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
+        // Without service activation: a call to a portal that nobody has
+        // registered would otherwise start the machine's own portal, which
+        // then keeps the name for the rest of the run.
+        QFile Konfiguration(FOrdner.filePath(QStringLiteral("bus.conf")));
+        if (!Konfiguration.open(QIODevice::WriteOnly)) return;
+        Konfiguration.write(
+            R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=)" +
+            FOrdner.path().toUtf8() + R"(</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)");
+        Konfiguration.close();
+        FProzess.start(Daemon, {QStringLiteral("--config-file=") + Konfiguration.fileName(),
+                                QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                                QStringLiteral("--print-address")});
         if (!FProzess.waitForStarted(5000)) return;
         QElapsedTimer t;
         t.start();
@@ -151,6 +173,7 @@ private:
         qputenv("DBUS_SESSION_BUS_ADDRESS", FAdresse.toUtf8());
     }
 
+    QTemporaryDir FOrdner;
     QProcess FProzess;
     QString FAdresse;
 };
