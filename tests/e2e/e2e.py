@@ -23,6 +23,23 @@ def _mit_dem_harness_sterben():
     os.setsid()
 
 
+def _anzeige_belegt(display):
+    """Whether a running X server holds the display. A killed one leaves
+    its lock file and socket behind; the next server replaces both."""
+    try:
+        with open("/tmp/.X%s-lock" % display[1:]) as f:
+            pid = int(f.read().strip())
+    except (OSError, ValueError):
+        return False
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
+
+
 class Fehlschlag(AssertionError):
     pass
 
@@ -229,8 +246,7 @@ class Sitzung(Lebenslauf):
         return r.stdout.decode(errors="replace")
 
     def _starte_x(self):
-        pruefe(not os.path.exists("/tmp/.X11-unix/X" + self.display[1:]),
-               "Anzeige %s ist schon belegt" % self.display)
+        pruefe(not _anzeige_belegt(self.display), "Anzeige %s ist schon belegt" % self.display)
         self.starte(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (self.breite, self.hoehe),
                      "-nolisten", "tcp", "-noreset"], stdout=subprocess.DEVNULL,
                     stderr=subprocess.DEVNULL)
