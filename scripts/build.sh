@@ -10,17 +10,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-programm}" in
   programm)
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_TESTS=OFF \
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_SCHNELL=ON -DSKRIBANO_TESTS=OFF \
       -DSKRIBANO_INSTALLATIONSTESTS=OFF -DSKRIBANO_BENCH=OFF >/dev/null
     cmake --build build -j"$(nproc)" --target skribano
     ;;
   normal)
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_TESTS=OFF \
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_SCHNELL=ON -DSKRIBANO_TESTS=OFF \
       -DSKRIBANO_INSTALLATIONSTESTS=ON -DSKRIBANO_BENCH=ON >/dev/null
     cmake --build build -j"$(nproc)"
     ;;
   sanitizer)
-    cmake -S . -B build-sanitizer -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_SANITIZE=ON \
+    cmake -S . -B build-sanitizer -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKRIBANO_SCHNELL=ON -DSKRIBANO_SANITIZE=ON \
       -DSKRIBANO_TESTS=ON >/dev/null
     cmake --build build-sanitizer -j"$(nproc)"
     ;;
