@@ -20,6 +20,7 @@ if [ "${1:-}" = alles ]; then
     libgtest-dev libgmock-dev libbenchmark-dev lld
     x11-xserver-utils xdotool wmctrl xclip imagemagick python3
     libx11-dev xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
+    libxcursor1
     librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
     cups printer-driver-cups-pdf poppler-utils
     sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
