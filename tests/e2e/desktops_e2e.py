@@ -168,8 +168,16 @@ class DesktopSitzung(Lebenslauf):
                     os.rmdir(d)
                 except OSError:
                     pass
+        # A sanitized program reports into its output.
+        pfad = os.path.join(self.ordner, "skribano.log")
+        bericht = ""
+        if os.path.exists(pfad):
+            with open(pfad, errors="replace") as f:
+                text = f.read()
+            if "Sanitizer" in text or "runtime error" in text:
+                bericht = text
         shutil.rmtree(self.ordner, ignore_errors=True)
-        return ""
+        return bericht
 
     # --- input and pictures ---
     def eingabe(self, aktionen):
