@@ -102,8 +102,8 @@ def versand_und_frage_beim_schliessen(display):
         os.makedirs(os.path.dirname(ordner))
         os.symlink("/proc", ordner)
         a.als_png_versenden()
-        pruefe(re.search(r"Datei konnte nicht erstellt werden:\n%s/\d{8}-\d{6}-001\.png\n" %
-                         re.escape(ordner), a.app.ausgabe()), "Schreibfehler: " + a.letzte_meldung())
+        datei = r"Datei konnte nicht erstellt werden:\n%s/\d{8}-\d{6}-001\.png\n" % re.escape(ordner)
+        pruefe(re.search(datei, a.app.ausgabe()), "Schreibfehler: " + a.letzte_meldung())
         a.meldung_beantworten("Return")
         os.remove(ordner)
 
