@@ -13,6 +13,7 @@ PACKAGES=(
   xdg-utils python3
   libx11-dev libxcb1-dev libxcb-shm0-dev
   xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
+  libxcursor1
   librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
   qt6-wayland

@@ -291,6 +291,16 @@ class Sitzung(Lebenslauf):
         werte = dict(w.split(":", 1) for w in self.befehl("xdotool", "getmouselocation").split())
         return int(werte["x"]), int(werte["y"])
 
+    def zeigerbild(self):
+        """The name of the pointer shown now, as XFixes reports it: on 64 bits
+        the sixth word of XFixesCursorImage."""
+        if not hasattr(self, "_xfixes"):
+            x11, xf = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+            x11.XOpenDisplay.restype = ctypes.c_void_p
+            xf.XFixesGetCursorImage.restype = ctypes.POINTER(ctypes.c_char_p * 6)
+            self._xfixes = xf, ctypes.c_void_p(x11.XOpenDisplay(self.display.encode()))
+        return self._xfixes[0].XFixesGetCursorImage(self._xfixes[1]).contents[5]
+
     def zeiger_nach(self, x, y):
         # --sync waits for the pointer to move, which it never does when it
         # is already there: xdotool then hangs for seconds.
