@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n libqt6svg6
-  zlib1g-dev libpng-dev libjpeg62-turbo-dev
+  zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth openbox x11-xserver-utils x11-utils xdotool wmctrl xclip imagemagick
