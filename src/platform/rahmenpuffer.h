@@ -11,3 +11,12 @@
 // when they are shared (with the capture, the background, the undo copy).
 // Call before writing into a picture that may share its pixels.
 void EigenePixel(QImage& Bild);
+
+// Sees to it, on a worker thread, that Anzahl kept buffers for pictures of
+// Groesse bytes lie ready with every page already written once, so that
+// the thread that draws never waits for the kernel to find and clear fresh
+// memory. Returns at once.
+void RahmenpufferVorbereiten(qsizetype Groesse, int Anzahl);
+
+// Gives back to the system the buffers prepared so that nobody took.
+void VorbereiteteRahmenpufferFreigeben();

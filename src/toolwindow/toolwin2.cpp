@@ -7,6 +7,7 @@
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
 #include "platform/meldung.h"
+#include "toolwindow/startvorbereitung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,6 +91,8 @@ void TToolForm::KomponentenErzeugen() {
     Timer1->setInterval(250);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    new TStartVorbereitung(*this, *StartFertigBtn);
 }
 
 void TToolForm::FormCreate() {
