@@ -1,5 +1,7 @@
 #include "output/pngschreiber.h"
 
+#include "platform/rahmenpuffer.h"
+
 #include <QIODevice>
 #include <QImage>
 #include <QtEndian>
@@ -19,11 +21,6 @@ struct TKompressorLoeschen {
 };
 using TKompressor = std::unique_ptr<libdeflate_compressor, TKompressorLoeschen>;
 
-// Bytes left uninitialised: every one of them is written before it is read.
-std::unique_ptr<uchar[]> Speicher(size_t Groesse) {
-    return std::unique_ptr<uchar[]>(new (std::nothrow) uchar[Groesse]);
-}
-
 bool Chunk(QIODevice& Ziel, const char (&Typ)[5], const uchar* Daten, size_t Laenge) {
     uchar Kopf[8];
     qToBigEndian<quint32>(quint32(Laenge), Kopf);
@@ -42,16 +39,16 @@ bool Chunk(QIODevice& Ziel, const char (&Typ)[5], const uchar* Daten, size_t Lae
 // every colour byte less the same colour of the pixel to its left. The
 // picture's rows are 32-bit words 0xffRRGGBB.
 void Filtern(const QImage& Bild, uchar* Ziel) {
+    const int Breite = Bild.width();
     for (int y = 0; y < Bild.height(); ++y) {
         const auto* p = reinterpret_cast<const QRgb*>(Bild.constScanLine(y));
         *Ziel++ = 1;
         QRgb Links = 0;
-        for (int x = 0; x < Bild.width(); ++x) {
+        for (int x = 0; x < Breite; ++x, Ziel += Farben) {
             const QRgb c = p[x];
-            Ziel[0] = uchar(qRed(c) - qRed(Links));
-            Ziel[1] = uchar(qGreen(c) - qGreen(Links));
-            Ziel[2] = uchar(qBlue(c) - qBlue(Links));
-            Ziel += Farben;
+            Ziel[0] = uchar((c >> 16) - (Links >> 16));
+            Ziel[1] = uchar((c >> 8) - (Links >> 8));
+            Ziel[2] = uchar(c - Links);
             Links = c;
         }
     }
@@ -74,18 +71,21 @@ bool SchreibePng(const QImage& Bild, QIODevice& Ziel) {
     const QImage Rgb =
         Bild.format() == QImage::Format_RGB32 ? Bild : Bild.convertToFormat(QImage::Format_RGB32);
     const TKompressor Kompressor(libdeflate_alloc_compressor(PngZlibStufe));
+    if (!Kompressor) return false;
     const size_t Roh = size_t(Rgb.height()) * (1 + size_t(Rgb.width()) * Farben);
-    const auto Zeilen = Speicher(Roh);
-    if (!Kompressor || !Zeilen) return false;
-    Filtern(Rgb, Zeilen.get());
-    // One zlib stream for the whole picture, compressed in one call.
     const size_t Platz = libdeflate_zlib_compress_bound(Kompressor.get(), Roh);
-    const auto Strom = Speicher(Platz);
-    if (!Strom) return false;
+    // Both fit a frame but for the smallest pictures: fresh memory of that
+    // size would cost a fault per page on every save.
+    const auto Rahmen = size_t(Rgb.sizeInBytes());
+    const TLeihpuffer Zeilen(qsizetype(std::max(Roh, Rahmen)));
+    const TLeihpuffer Strom(qsizetype(std::max(Platz, Rahmen)));
+    if (!Zeilen.Daten() || !Strom.Daten()) return false;
+    Filtern(Rgb, Zeilen.Daten());
+    // One zlib stream for the whole picture, compressed in one call.
     const size_t Laenge =
-        libdeflate_zlib_compress(Kompressor.get(), Zeilen.get(), Roh, Strom.get(), Platz);
+        libdeflate_zlib_compress(Kompressor.get(), Zeilen.Daten(), Roh, Strom.Daten(), Platz);
     if (Laenge == 0 || !Kopf(Rgb, Ziel)) return false;
     for (size_t p = 0; p < Laenge; p += PngMaxIdat)
-        if (!Chunk(Ziel, "IDAT", Strom.get() + p, std::min(PngMaxIdat, Laenge - p))) return false;
+        if (!Chunk(Ziel, "IDAT", Strom.Daten() + p, std::min(PngMaxIdat, Laenge - p))) return false;
     return Chunk(Ziel, "IEND", nullptr, 0);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <mutex>
+#include <new>
 #include <sys/mman.h>
 #include <thread>
 #include <unistd.h>
@@ -135,6 +136,23 @@ void EigenePixel(QImage& Bild) {
                  p);
     Kopie.setDevicePixelRatio(Bild.devicePixelRatio());
     Bild = Kopie;
+}
+
+TLeihpuffer::TLeihpuffer(qsizetype Groesse) {
+    if (Groesse >= MindestGroesse) {
+        auto* p = Puffer(size_t(Groesse));
+        FPuffer = p;
+        FDaten = p ? p->Daten : nullptr;
+    } else if (Groesse > 0) {
+        FDaten = new (std::nothrow) uchar[size_t(Groesse)];
+    }
+}
+
+TLeihpuffer::~TLeihpuffer() {
+    if (FPuffer)
+        Zurueck(FPuffer);
+    else
+        delete[] FDaten;
 }
 
 void RahmenpufferVorbereiten(qsizetype Groesse, int Anzahl) {

@@ -12,6 +12,24 @@
 // Call before writing into a picture that may share its pixels.
 void EigenePixel(QImage& Bild);
 
+// A frame-sized piece of scratch memory for the time the object lives: a
+// kept buffer (already faulted in) when one of the size is free, else a new
+// one that is kept afterwards; below frame size plain heap memory. Its
+// bytes are undefined until written.
+class TLeihpuffer {
+public:
+    explicit TLeihpuffer(qsizetype Groesse);
+    ~TLeihpuffer();
+    TLeihpuffer(const TLeihpuffer&) = delete;
+    TLeihpuffer& operator=(const TLeihpuffer&) = delete;
+    // Null when no memory could be had.
+    uchar* Daten() const { return FDaten; }
+
+private:
+    void* FPuffer = nullptr;
+    uchar* FDaten = nullptr;
+};
+
 // Sees to it, on a worker thread, that Anzahl kept buffers for pictures of
 // Groesse bytes lie ready with every page already written once, so that
 // the thread that draws never waits for the kernel to find and clear fresh

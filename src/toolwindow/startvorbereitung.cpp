@@ -5,7 +5,7 @@
 #include "platform/rahmenpuffer.h"
 #include "toolwindow/toolwin2.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace {
@@ -25,8 +25,11 @@ TStartVorbereitung::TStartVorbereitung(TToolForm& Form, QWidget& Knopf)
 }
 
 bool TStartVorbereitung::eventFilter(QObject* Objekt, QEvent* Event) {
+    // The focus that comes with the window's activation announces nothing:
+    // the window manager gives it at every show.
     if ((Event->type() == QEvent::Enter && Objekt == &FForm) ||
-        (Event->type() == QEvent::FocusIn && Objekt == &FKnopf))
+        (Event->type() == QEvent::FocusIn && Objekt == &FKnopf &&
+         static_cast<QFocusEvent*>(Event)->reason() != Qt::ActiveWindowFocusReason))
         Vorbereiten();
     return false;
 }

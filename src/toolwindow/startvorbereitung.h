@@ -1,5 +1,5 @@
 #pragma once
-// The pointer entering the tool window, or the focus coming to its Start
+// The pointer entering the tool window, or the focus moved to its Start
 // button, announce a Start some hundred milliseconds ahead. That time is
 // used to prepare, on worker threads, the memory a first Start fills: the
 // shared memory the capture is written into and the drawing bitmap with its

@@ -50,6 +50,24 @@ TEST(Rahmenpuffer, FreedFrameIsHandedOutAgain) {
     EXPECT_EQ(b, Andere);
 }
 
+TEST(Rahmenpuffer, FrameSizedScratchMemoryIsAKeptBufferAndComesBack) {
+    const QImage Quelle = Frame(0xff0a0b0c);
+    const uchar* Erster;
+    {
+        QImage a = Quelle;
+        EigenePixel(a);
+        Erster = a.constBits();
+    }
+    {
+        const TLeihpuffer Geliehen(Quelle.sizeInBytes());
+        EXPECT_EQ(Geliehen.Daten(), Erster);
+    }
+    QImage b = Quelle;
+    EigenePixel(b);
+    EXPECT_EQ(b.constBits(), Erster);
+    EXPECT_NE(TLeihpuffer(100).Daten(), nullptr);
+}
+
 TEST(Rahmenpuffer, SmallSharedPictureIsCopiedToo) {
     QImage Quelle(40, 30, QImage::Format_RGB32);
     Quelle.fill(0xff010203);
