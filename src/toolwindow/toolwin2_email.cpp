@@ -101,16 +101,21 @@ void TToolForm::EmailScreenshot(int32_t Format) {
 }
 
 bool TToolForm::EmailDateienAufraeumen() {
-    if (EmailDateiList.isEmpty()) return true;
+    // A file whose mail program still runs stays: the message being written
+    // there may still need it. With only such files there is nothing to ask.
+    QStringList Loeschbar;
+    for (const QString& f : EmailDateiList)
+        if (!AnhangInGebrauch(f)) Loeschbar << f;
+    if (Loeschbar.isEmpty()) return true;
     const TMeldungAntwort a = Meldung(
         TMeldungTyp::Bestaetigung,
-        QString::number(EmailDateiList.size()) +
+        QString::number(Loeschbar.size()) +
             QStringLiteral(" E-Mail-Screenshot(s) wurde(n) im Ordner ") + GetEmailDir() +
             QStringLiteral(" als Bilddatei(en) abgelegt.\r\nSoll diese jetzt gelöscht werden?"),
         TMeldungKnoepfe::JaNeinAbbrechen);
     if (a == TMeldungAntwort::Abbrechen) return false;
     if (a == TMeldungAntwort::Ja)
-        for (const QString& f : EmailDateiList)
+        for (const QString& f : Loeschbar)
             QFile::remove(f);
     return true;
 }

@@ -23,7 +23,7 @@ import tempfile
 import time
 import zlib
 
-from e2e import Bild, Fehlschlag, Lebenslauf, Uebersprungen, pruefe, warte_bis
+from e2e import BUS_KONFIGURATION, Bild, Fehlschlag, Lebenslauf, Uebersprungen, pruefe, warte_bis
 from e2e import _mit_dem_harness_sterben
 
 NUTZER = "skribano-e2e"
@@ -257,19 +257,6 @@ class Zeiger:
 
 
 # --- the session ----------------------------------------------------------------
-BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=%s</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
 
 
 class WaylandSitzung(Lebenslauf):
