@@ -8,7 +8,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n libqt6svg6
-  zlib1g-dev libpng-dev libjpeg62-turbo-dev
+  zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev
   libxcb1-dev libxcb-shm0-dev libcups2-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils qt6-wayland
   xvfb xauth openbox x11-utils

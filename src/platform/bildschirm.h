@@ -21,6 +21,10 @@ public:
     virtual QImage Aufnahme(int Index, WId Fenster) = 0;
     // The monitor Fenster lies on.
     virtual int FensterMonitor(const QWidget& Fenster) const;
+    // A capture of monitor Index is likely soon: what it needs may be made
+    // ready in the background. Until VorbereitungFreigeben, if none comes.
+    virtual void AufnahmeVorbereiten(int Index) { Q_UNUSED(Index); }
+    virtual void VorbereitungFreigeben() {}
 };
 
 // The source in use: the real screens unless a test installed another.

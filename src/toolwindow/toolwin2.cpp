@@ -8,6 +8,7 @@
 #include "overlay/scrwin.h"
 #include "platform/beschaeftigt.h"
 #include "platform/meldung.h"
+#include "toolwindow/startvorbereitung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -91,6 +92,8 @@ void TToolForm::KomponentenErzeugen() {
     Timer1->setInterval(250);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    new TStartVorbereitung(*this, *StartFertigBtn);
 }
 
 void TToolForm::FormCreate() {
