@@ -23,6 +23,22 @@ def _mit_dem_harness_sterben():
     os.setsid()
 
 
+# A private session bus on which everyone may own and call everything.
+BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=%s</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+
+
 class Fehlschlag(AssertionError):
     pass
 
@@ -222,6 +238,17 @@ class Sitzung(Lebenslauf):
                                                      pruefen=False),
                   text="Fenstermanager startet")
 
+    def sitzungsbus(self):
+        """A D-Bus session bus of the session's own, without service
+        activation, for the programs started after it."""
+        pfad = os.path.join(self.ordner, "bus")
+        with open(pfad + ".conf", "w") as f:
+            f.write(BUS_KONFIGURATION % pfad)
+        self.starte(["dbus-daemon", "--config-file=" + pfad + ".conf", "--nofork", "--nopidfile"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        warte_bis(lambda: os.path.exists(pfad), text="D-Bus startet")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + pfad
+
     # --- screen -----------------------------------------------------------
     def zeige_hintergrund(self, bild):
         """Puts bild on the root window and waits until the screen shows it."""
@@ -344,14 +371,26 @@ class Skribano:
         self.env.update(env_extra or {})
         self.p = None
 
-    def starten(self):
+    def starten(self, *optionen):
         # Appending: the program writes at the end even while the test has
         # sought back to the start to read what came so far.
         self.log = open(os.path.join(self.s.ordner, "skribano-%d.log" % len(self.s.prozesse)), "a+")
-        self.p = self.s.starte([self.s.binary], env=self.env, stdout=self.log,
+        self.p = self.s.starte([self.s.binary, *optionen], env=self.env, stdout=self.log,
                                stderr=subprocess.STDOUT)
         self.werkzeug = warte_bis(self._werkzeugfenster, text="Werkzeugfenster erscheint")
         return self
+
+    def befehl(self, *optionen, env_extra=None):
+        """Runs "skribano OPTIONEN" beside the program, as a desktop shortcut
+        would: (exit code, its output, seconds)."""
+        anfang = time.monotonic()
+        try:
+            r = subprocess.run([self.s.binary, *optionen], env=dict(self.env, **(env_extra or {})),
+                               capture_output=True, timeout=30, stdin=subprocess.DEVNULL)
+        except subprocess.TimeoutExpired:
+            raise Fehlschlag("skribano %s endet nicht" % " ".join(optionen))
+        return (r.returncode, (r.stdout + r.stderr).decode(errors="replace"),
+                time.monotonic() - anfang)
 
     def warte_auf_ende(self, zeit, text):
         """The exit code once the program ended within zeit seconds; a

@@ -23,7 +23,7 @@ import tempfile
 import time
 import zlib
 
-from e2e import Bild, Fehlschlag, Lebenslauf, Uebersprungen, pruefe, warte_bis
+from e2e import BUS_KONFIGURATION, Bild, Fehlschlag, Lebenslauf, Uebersprungen, pruefe, warte_bis
 from e2e import _mit_dem_harness_sterben
 
 NUTZER = "skribano-e2e"
@@ -255,21 +255,6 @@ class Zeiger:
 
 
 # --- the session ----------------------------------------------------------------
-BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=%s</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
-
-
 class WaylandSitzung(Lebenslauf):
     """sway on two headless outputs (the first at scale skala), its own
     D-Bus session bus without service activation (only what is started here
@@ -524,6 +509,12 @@ def _einfrieren_zeichnen_fertig(nummer, skala, skala2=1):
                                          [pixel, _zeiger_weg(*fertig, skala2), _zeiger_weg(600, 460, skala2)])
         pruefe(n == 0, "Fertig gibt den Desktop zurück: %d Abweichungen, erste %s" % (n, erstes))
         pruefe(app.p.poll() is None, "Programm läuft weiter")
+        # The same round trip from a desktop shortcut: skribano --toggle.
+        for zeichnen in (True, False):
+            r = subprocess.run([s.binary, "--toggle"], env=app.env, capture_output=True, timeout=30)
+            pruefe(r.returncode == 0, "--toggle: %s" % r.stderr.decode(errors="replace"))
+            warte_bis(lambda: (app.overlay() is not None) == zeichnen and
+                      (app.werkzeug() is None) == zeichnen, text="--toggle: Zeichnen %s" % zeichnen)
 
 
 def einfrieren_zeichnen_fertig(nummer):
