@@ -50,8 +50,10 @@ QDBusMessage BusFrage(const QString& Methode, const QString& Name) {
 }
 
 // The unique bus name of the program that holds the well-known name, when
-// that program is Inhaber; empty while nobody, or another process, holds it.
-QString Eigner(QDBusConnection& Bus, qint64 Inhaber, const QElapsedTimer& Uhr, int FristMs) {
+// that program is Inhaber; empty while nobody, or another process (Fremd),
+// holds it.
+QString Eigner(QDBusConnection& Bus, qint64 Inhaber, const QElapsedTimer& Uhr, int FristMs,
+               bool& Fremd) {
     const QDBusMessage e =
         Rufen(Bus, BusFrage(QStringLiteral("GetNameOwner"), DienstName), Uhr, FristMs);
     if (e.type() != QDBusMessage::ReplyMessage || e.arguments().isEmpty()) return QString();
@@ -60,7 +62,8 @@ QString Eigner(QDBusConnection& Bus, qint64 Inhaber, const QElapsedTimer& Uhr, i
     const QDBusMessage p =
         Rufen(Bus, BusFrage(QStringLiteral("GetConnectionUnixProcessID"), Eindeutig), Uhr, FristMs);
     if (p.type() != QDBusMessage::ReplyMessage || p.arguments().isEmpty()) return QString();
-    return p.arguments().constFirst().toLongLong() == Inhaber ? Eindeutig : QString();
+    Fremd = p.arguments().constFirst().toLongLong() != Inhaber;
+    return Fremd ? QString() : Eindeutig;
 }
 
 } // namespace
@@ -168,10 +171,19 @@ QString AnwendungsAktionSenden(const QString& Aktion, qint64 Inhaber, int FristM
         return QStringLiteral("Der Sitzungsbus ist nicht erreichbar: ") + Bus.lastError().message();
     // A program that has just taken its lock takes the name a moment later.
     QString Ziel;
-    while ((Ziel = Eigner(Bus, Inhaber, Uhr, FristMs)).isEmpty()) {
-        if (Uhr.elapsed() + SuchPauseMs >= FristMs)
-            return QStringLiteral("Skribano ist auf dem Sitzungsbus nicht erreichbar.");
-        QThread::msleep(SuchPauseMs);
+    bool Fremd = false;
+    while ((Ziel = Eigner(Bus, Inhaber, Uhr, FristMs, Fremd)).isEmpty()) {
+        if (Uhr.elapsed() + SuchPauseMs < FristMs) {
+            QThread::msleep(SuchPauseMs);
+            continue;
+        }
+        // One bus for several displays: the name belongs to the Skribano of
+        // another display (or to another program), not to this display's.
+        if (Fremd)
+            return QStringLiteral("Der Name %1 auf dem Sitzungsbus gehört einem anderen "
+                                  "Programm, nicht dem Skribano dieser Anzeige.")
+                .arg(DienstName);
+        return QStringLiteral("Skribano ist auf dem Sitzungsbus nicht erreichbar.");
     }
     QDBusMessage Aufruf = QDBusMessage::createMethodCall(Ziel, ObjektPfad, Schnittstelle,
                                                          QStringLiteral("ActivateAction"));
