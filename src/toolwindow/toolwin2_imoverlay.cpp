@@ -9,7 +9,47 @@
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 
+#include <QEvent>
+#include <QFrame>
 #include <QShortcut>
+
+namespace {
+
+// The window frame around the controls inside the overlay: it follows the
+// tool window's place, size and stacking, and goes when the window leaves.
+class TOverlayRahmen : public QFrame {
+public:
+    explicit TOverlayRahmen(QWidget* Fenster) : QFrame(Fenster->parentWidget()), Fenster(Fenster) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+        setPalette(Fenster->palette());
+        setAutoFillBackground(true);
+        Fenster->installEventFilter(this);
+        Folgen();
+        stackUnder(Fenster);
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* Objekt, QEvent* Event) override {
+        if (Event->type() == QEvent::Move || Event->type() == QEvent::Resize) Folgen();
+        if (Event->type() == QEvent::ZOrderChange) stackUnder(Fenster);
+        if (Event->type() == QEvent::ParentChange) {
+            Fenster->removeEventFilter(this);
+            hide();
+            deleteLater();
+        }
+        return QFrame::eventFilter(Objekt, Event);
+    }
+
+private:
+    void Folgen() {
+        const int b = frameWidth();
+        setGeometry(Fenster->geometry().adjusted(-b, -b, b, b));
+    }
+    QWidget* Fenster;
+};
+
+} // namespace
 
 void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     PlatzVorStart = Platz;
@@ -20,6 +60,10 @@ void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     ImOverlay = true;
     FensterArt = windowFlags();
     setParent(ScreenForm, Qt::Widget);
+    // As a child it would paint no background: the picture would show
+    // between and behind the flat buttons. It looks as the window does,
+    // with the window's background and a frame around it.
+    setAutoFillBackground(true);
     // Inside the overlay Enter and Escape belong to the picture (text field,
     // zoom view) unless a control of this window has the focus.
     for (QShortcut* k : StartTasten)
@@ -28,6 +72,7 @@ void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     AufMonitorHalten();
     show();
     raise();
+    new TOverlayRahmen(this);
 }
 
 void TToolForm::AusDemOverlay() {

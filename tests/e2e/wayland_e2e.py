@@ -30,6 +30,8 @@ NUTZER = "skribano-e2e"
 AUSGABE1, AUSGABE2 = (800, 600), (640, 480)
 AUSGABE2_X = 800
 WERKZEUG_BREITE = 52
+# The frame around the tool window's controls inside the overlay.
+RAHMEN = 2
 START_HOEHE = 27
 # Room for the pointer's picture, which the headless compositor draws into
 # the output and so into every capture, and for the pen's tool mark under it.
@@ -475,7 +477,8 @@ def _einfrieren_zeichnen_fertig(nummer, skala, skala2=1):
         weg = [_zeiger_weg(*start, skala2), _zeiger_weg(600, 460, skala2)]
         genau = skala == 1
         block = _abweichungs_rahmen(eingefroren, muster, weg, genau)
-        pruefe(block is not None and block[2] == WERKZEUG_BREITE and block[3] > 15 * START_HOEHE,
+        pruefe(block is not None and block[2] == WERKZEUG_BREITE + 2 * RAHMEN and
+               block[3] > 15 * START_HOEHE,
                "Die Knöpfe des Werkzeugfensters liegen im Overlay: %s" % (block,))
         n, erstes = _abweichungen_ausser(eingefroren, muster, weg + [block], genau)
         pruefe(n == 0, "Eingefroren Pixel für Pixel: %d Abweichungen, erste %s" % (n, erstes))
@@ -547,7 +550,8 @@ def erster_monitor_per_einstellung(nummer):
         time.sleep(0.5)
         eingefroren = s.bildschirm(0)
         block = _abweichungs_rahmen(eingefroren, s.muster[0], [])
-        pruefe(block is not None and block[2] == WERKZEUG_BREITE and block[3] > 15 * START_HOEHE,
+        pruefe(block is not None and block[2] == WERKZEUG_BREITE + 2 * RAHMEN and
+               block[3] > 15 * START_HOEHE,
                "Die Knöpfe des Werkzeugfensters liegen im Overlay: %s" % (block,))
         n, erstes = _abweichungen_ausser(eingefroren, s.muster[0], [block])
         pruefe(n == 0, "Erste Ausgabe eingefroren: %d Abweichungen, erste %s" % (n, erstes))

@@ -459,6 +459,14 @@ TEST_F(ZustandTest, AufWaylandLiegtDasWerkzeugfensterImOverlay) {
     EXPECT_EQ(Screen->children().last(), Tool.get());
     for (QShortcut* k : Tool->StartTasten)
         EXPECT_EQ(k->context(), Qt::WidgetWithChildrenShortcut);
+    // Behind and between the flat buttons, and in a frame of 2 pixels
+    // around them, nothing of the picture shows; beyond the frame it does.
+    const QRect Block = Tool->geometry().adjusted(-2, -2, 2, 2);
+    const auto Zeigt = [&](const QRect& r) { return Screen->grab(r).toImage(); };
+    const QImage Innen = Zeigt(Block), Aussen = Zeigt(Block.adjusted(-1, -1, 1, 1));
+    Screen->BildLaden(Einfarbig(qRgb(200, 30, 90), Screen->width(), Screen->height()), true);
+    EXPECT_EQ(Zeigt(Block), Innen);
+    EXPECT_NE(Zeigt(Block.adjusted(-1, -1, 1, 1)), Aussen);
 
     Tool->StartFertigBtnClick();
     EXPECT_EQ(Tool->WinZustand, 0);
