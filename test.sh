@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Skribano and runs every test; then builds
-# it again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the
-# unit and end-to-end tests against the sanitized program.
+# Installs what is missing and runs every test. The unit tests and end-to-end
+# scenarios run once, side by side, on a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer; the normal build is compiled for what only it
+# can show: the program a user runs, its installation and Debian package, and
+# the benchmarks. The last line counts every test, each unit test by itself.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
-./scripts/build.sh
-(cd build && ctest --output-on-failure --timeout 300)
+./scripts/install-deps.sh alles
+./scripts/build.sh normal
+(cd build && ctest --output-on-failure --timeout 300 -j"$(nproc)" --output-junit ctest.xml)
 source tests/sanitizer/umgebung.sh
 ./scripts/build.sh sanitizer
-(cd build-sanitizer && ctest --output-on-failure --timeout 600 -j2)
+(cd build-sanitizer && ctest --output-on-failure --timeout 600 -j"$(nproc)" --output-junit ctest.xml)
+python3 scripts/testzahlen.py build/ctest.xml build-sanitizer/ctest.xml \
+  --gtest build-sanitizer/tests/unit_tests.xml

@@ -10,8 +10,8 @@ ready state, with the overlay up and after three strokes. Several binaries
 are measured with their runs interleaved, so that a before/after comparison
 sees the same load. Prints medians beside faultcost's price of fresh memory.
 With --toggle every even Start from the 4th on is asked for by
-"skribano --toggle" (launched by xovl, through a session bus of the run's
-own) instead of the click, so both ways are timed side by side.
+"skribano --toggle" (launched by xovl, through the session's own bus)
+instead of the click, so both ways are timed side by side.
 
     bench/start_xorg.py [--runs 7] [--sizes 1920,3840] [--display 520] [--toggle] BINARY...
 
@@ -149,8 +149,6 @@ def messe_groesse(display, breite, hoehe, binaries, laeufe, xovl, faultcost, ums
     ergebnisse = {b: [] for b in binaries}
     kosten = []
     with XorgSitzung(display, breite, hoehe) as s:
-        if umschalten:
-            s.sitzungsbus()
         s.zeige_hintergrund(Bild.muster(breite, hoehe, 0))
         for _ in range(laeufe):
             for b in binaries:

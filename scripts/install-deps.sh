@@ -1,24 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Skribano need.
+# Installs the Debian packages that building and running Skribano need, and
+# with "alles" also what its tests and benchmarks need.
 # Only what is missing is installed; runs as root or through sudo.
 set -euo pipefail
 
+# What building and running the program needs (./run.sh).
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n libqt6svg6
   zlib1g-dev libpng-dev libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-dejavu-core
-  xvfb xauth openbox x11-xserver-utils x11-utils xdotool wmctrl xclip imagemagick
-  xdg-utils python3
-  libx11-dev libxcb1-dev libxcb-shm0-dev
-  xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
-  librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
-  libcups2-dev cups printer-driver-cups-pdf poppler-utils
-  qt6-wayland
-  sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
-  xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+  libxcb1-dev libxcb-shm0-dev libcups2-dev
+  fonts-liberation2 fonts-dejavu-core xdg-utils qt6-wayland
+  xvfb xauth openbox x11-utils
 )
+# What the tests, the benchmarks and the package checks need besides
+# (./test.sh, or "install-deps.sh alles").
+if [ "${1:-}" = alles ]; then
+  PACKAGES+=(
+    libgtest-dev libgmock-dev libbenchmark-dev lld
+    x11-xserver-utils xdotool wmctrl xclip imagemagick python3
+    libx11-dev xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
+    libxcursor1
+    librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
+    cups printer-driver-cups-pdf poppler-utils
+    sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
+    xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+  )
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,10 +1,12 @@
 #include "output/kvxmail.h"
 
+#include "platform/beschaeftigt.h"
 #include "platform/meldung.h"
 
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -20,13 +22,27 @@ const QString ErfolgText = QStringLiteral(
 const QString FehlerText =
     QStringLiteral("Der E-Mail-Versand wurde abgebrochen oder es ist ein Fehler aufgetreten.");
 
+// Waits at most FristMs for p, which has just been started; the windows go
+// on painting meanwhile. True when p ended (or never started) in that time.
+bool Abwarten(QProcess& p, int FristMs) {
+    QEventLoop Warten;
+    QObject::connect(&p, &QProcess::finished, &Warten, &QEventLoop::quit);
+    QObject::connect(&p, &QProcess::errorOccurred, &Warten, [&Warten](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) Warten.quit();
+    });
+    QTimer::singleShot(FristMs, &Warten, &QEventLoop::quit);
+    if (p.state() != QProcess::NotRunning) Warten.exec();
+    QObject::disconnect(&p, nullptr, &Warten, nullptr);
+    return p.state() == QProcess::NotRunning;
+}
+
 QString MailtoHandler() {
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
                                          QStringLiteral("x-scheme-handler/mailto")});
-    if (!p.waitForFinished(AbfrageFristMs)) {
+    if (!Abwarten(p, AbfrageFristMs)) {
         p.kill();
         p.waitForFinished(AbfrageFristMs);
         return {};
@@ -54,25 +70,15 @@ void Zuruecklassen(std::unique_ptr<QProcess> p) {
 }
 
 // Runs xdg-email with Argumente. True when it ended with code 0, or when it
-// is still running after FristMs; it is then left running. The user's input
-// waits meanwhile; the windows still repaint.
+// is still running after FristMs; it is then left running.
 bool XdgEmail(const QStringList& Argumente, int FristMs) {
     auto p = std::make_unique<QProcess>();
     p->setStandardInputFile(QProcess::nullDevice());
     p->setProcessChannelMode(QProcess::ForwardedChannels);
-    QEventLoop Warten;
-    QObject::connect(p.get(), &QProcess::finished, &Warten, &QEventLoop::quit);
-    QObject::connect(p.get(), &QProcess::errorOccurred, &Warten,
-                     [&Warten](QProcess::ProcessError e) {
-                         if (e == QProcess::FailedToStart) Warten.quit();
-                     });
-    QTimer::singleShot(FristMs, &Warten, &QEventLoop::quit);
     p->start(QStringLiteral("xdg-email"), Argumente);
-    if (p->state() != QProcess::NotRunning) Warten.exec(QEventLoop::ExcludeUserInputEvents);
-    if (p->state() == QProcess::NotRunning)
+    if (Abwarten(*p, FristMs))
         return p->error() != QProcess::FailedToStart && p->exitStatus() == QProcess::NormalExit &&
                p->exitCode() == 0;
-    QObject::disconnect(p.get(), nullptr, &Warten, nullptr);
     Zuruecklassen(std::move(p));
     return true;
 }
@@ -90,7 +96,12 @@ int32_t SendMailMapi(const QString& Subject, const QString& Body, const QStringL
     if (!Body.isEmpty()) Argumente << QStringLiteral("--body") << Body;
     for (const QString& f : Files)
         Argumente << QStringLiteral("--attach") << f;
-    const bool Uebergeben = MailProgrammVorhanden() && XdgEmail(Argumente, FristMs);
+    bool Uebergeben = false;
+    {
+        // Over before the outcome is shown: the box needs the user's input.
+        const TBeschaeftigt Warten;
+        Uebergeben = MailProgrammVorhanden() && XdgEmail(Argumente, FristMs);
+    }
     if (Uebergeben)
         Meldung(TMeldungTyp::Information, ErfolgText);
     else
@@ -99,5 +110,12 @@ int32_t SendMailMapi(const QString& Subject, const QString& Body, const QStringL
 }
 
 void MailtoOeffnen(const QString& Adresse, int FristMs) {
+    const TBeschaeftigt Warten;
     if (MailProgrammVorhanden()) XdgEmail({Adresse}, FristMs);
+}
+
+bool AnhangInGebrauch(const QString& Datei) {
+    return std::ranges::any_of(LaufendeMailProgramme(), [&Datei](const QProcess* p) {
+        return p->arguments().contains(Datei);
+    });
 }

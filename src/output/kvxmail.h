@@ -3,7 +3,8 @@
 // started unless a mail program is configured: without one, xdg-email would
 // fall back to a web browser, which may wait on a terminal for good. The
 // child never gets a terminal on its standard input and is waited on for a
-// limited time only.
+// limited time only. While it is waited on, the program shows that it is
+// busy and takes no input, but goes on painting.
 
 #include <QString>
 #include <QStringList>
@@ -27,3 +28,7 @@ int32_t SendMailMapi(const QString& Subject, const QString& Body, const QStringL
 // Opens the mail program with the mailto address Adresse, under the same
 // guard; the outcome is not reported.
 void MailtoOeffnen(const QString& Adresse, int FristMs = MailFristMs);
+
+// True while a mail program that was given Datei is still running past its
+// time limit: its message may still need the attachment.
+bool AnhangInGebrauch(const QString& Datei);

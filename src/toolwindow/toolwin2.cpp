@@ -6,6 +6,7 @@
 #include "overlay/auswahl.h"
 #include "overlay/groessen.h"
 #include "overlay/scrwin.h"
+#include "platform/beschaeftigt.h"
 #include "platform/meldung.h"
 
 #include <QAction>
@@ -206,6 +207,12 @@ void TToolForm::closeEvent(QCloseEvent* Event) {
 
 bool TToolForm::ErzwungenesEnde() {
     if (Beendet) return false;
+    // Not inside a wait for another program: the handler that waits goes on
+    // afterwards and must find drawing mode and the windows as it left them.
+    if (TBeschaeftigt::Aktiv()) {
+        TBeschaeftigt::Danach([this] { ErzwungenesEnde(); });
+        return true;
+    }
     MeldungenOhneNachfrage();
     if (QWidget* Menue = QApplication::activePopupWidget()) Menue->close();
     if (WinZustand == 1) {

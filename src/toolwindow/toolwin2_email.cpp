@@ -55,9 +55,11 @@ void TToolForm::EmailMenuErzeugen() {
         EmailMenu->addAction(QStringLiteral("E-&Mail-Programm und Screenshot-Ordner öffnen..."));
     EMailProgrammOeffnen1->setObjectName(QStringLiteral("EMailProgrammOeffnen1"));
     EMailProgrammOeffnen1->setShortcut(Qt::CTRL | Qt::Key_E);
-    // Its key acts in drawing mode only, where the menu can be reached.
+    // Chosen in the menu it acts in every state once there is a picture;
+    // its key acts in drawing mode only (eventFilter).
+    EMailProgrammOeffnen1->installEventFilter(this);
     connect(EMailProgrammOeffnen1, &QAction::triggered, this, [this] {
-        if (WinZustand == 1) EMailProgrammOeffnen1Click();
+        if (ScreenForm && !ScreenForm->Bild().isNull()) EMailProgrammOeffnen1Click();
     });
     addAction(EMailProgrammOeffnen1);
     connect(AlsEMailversenden1, &QAction::triggered, this, &TToolForm::EmailBtnClick);
@@ -101,16 +103,21 @@ void TToolForm::EmailScreenshot(int32_t Format) {
 }
 
 bool TToolForm::EmailDateienAufraeumen() {
-    if (EmailDateiList.isEmpty()) return true;
+    // A file whose mail program still runs stays: the message being written
+    // there may still need it. With only such files there is nothing to ask.
+    QStringList Loeschbar;
+    for (const QString& f : EmailDateiList)
+        if (!AnhangInGebrauch(f)) Loeschbar << f;
+    if (Loeschbar.isEmpty()) return true;
     const TMeldungAntwort a = Meldung(
         TMeldungTyp::Bestaetigung,
-        QString::number(EmailDateiList.size()) +
+        QString::number(Loeschbar.size()) +
             QStringLiteral(" E-Mail-Screenshot(s) wurde(n) im Ordner ") + GetEmailDir() +
             QStringLiteral(" als Bilddatei(en) abgelegt.\r\nSoll diese jetzt gelöscht werden?"),
         TMeldungKnoepfe::JaNeinAbbrechen);
     if (a == TMeldungAntwort::Abbrechen) return false;
     if (a == TMeldungAntwort::Ja)
-        for (const QString& f : EmailDateiList)
+        for (const QString& f : Loeschbar)
             QFile::remove(f);
     return true;
 }

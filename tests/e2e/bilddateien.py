@@ -258,10 +258,17 @@ def auto_screenshot_ohne_ordner(display):
     with Sitzung(display, B, H) as s:
         datei = os.path.join(s.ordner, "datei")
         open(datei, "w").close()
-        a = Ablauf(s, {"AutoScreenshot": 1, "ScreenshotDir": datei + "/Bilder"}, 24)
+        # A folder of over 5,000 characters: its box fits on the screen and
+        # the OK button at its bottom right takes a click.
+        ordner = datei + "/Bilder" * 715
+        a = Ablauf(s, {"AutoScreenshot": 1, "ScreenshotDir": ordner}, 24)
         a.app.start_fertig_klicken()
-        a.meldung_beantworten("Verzeichnis für automatische Screenshots konnte nicht erstellt "
-                              "werden:", datei + "/Bilder")
+        warte_bis(lambda: "konnte nicht erstellt werden:\n" + ordner + "\n" in a.app.ausgabe())
+        box, (x, y, w, h) = warte_auf_menu(a.app, a.fenster)
+        rx, ry, rw, rh = s.aussenrahmen(box)
+        pruefe(min(rx, ry) >= 0 and rx + rw <= B and ry + rh <= H, "Meldung zu groß: %d" % rh)
+        s.klick(x + w - 50, y + h - 23)
+        warte_ohne_menu(a.app, a.fenster)
         pruefe(a.app.overlay() is not None, "Das Overlay bleibt")
         warte_auf_bild(s, a.vorher, [a.werkzeug], "Das eingefrorene Bild bleibt")
 

@@ -23,20 +23,21 @@ def _mit_dem_harness_sterben():
     os.setsid()
 
 
-# A private session bus on which everyone may own and call everything.
-BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=%s</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
+def _anzeige_belegt(display):
+    """Whether a running X server holds the display. A killed one leaves
+    its lock file and socket behind; the next server replaces both."""
+    try:
+        with open("/tmp/.X%s-lock" % display[1:]) as f:
+            pid = int(f.read().strip())
+    except (OSError, ValueError):
+        return False
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
 
 
 class Fehlschlag(AssertionError):
@@ -119,6 +120,21 @@ def rechteck_abweichungen(a, b, rect, ausser=()):
     return anzahl, erstes
 
 
+BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=%s</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+
+
 class Lebenslauf:
     """A session as a context: started on entry, ended on exit, and failed
     by any sanitizer report of the programs it ran."""
@@ -173,7 +189,7 @@ class Sitzung(Lebenslauf):
         self.ordner = tempfile.mkdtemp(prefix="skribano-e2e-")
         self.env = dict(os.environ)
         for k in list(self.env):
-            if k.startswith(("QT_", "XDG_", "WAYLAND")):
+            if k.startswith(("QT_", "XDG_", "WAYLAND", "DBUS_")):
                 del self.env[k]
         self.env["DISPLAY"] = self.display
         self.env["HOME"] = os.path.join(self.ordner, "home")
@@ -184,6 +200,20 @@ class Sitzung(Lebenslauf):
     # --- life -----------------------------------------------------------
     def _starten(self):
         self._starte_x()
+        self._starte_bus()
+
+    def _starte_bus(self):
+        """A session bus of the session's own, without service activation:
+        nothing the program says on a bus reaches another scenario, the
+        desktop the tests run on or a service of the machine."""
+        pfad = os.path.join(self.ordner, "bus")
+        konfiguration = os.path.join(self.ordner, "bus.conf")
+        with open(konfiguration, "w") as f:
+            f.write(BUS_KONFIGURATION % pfad)
+        self.starte(["dbus-daemon", "--config-file=" + konfiguration, "--nofork", "--nopidfile"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        warte_bis(lambda: os.path.exists(pfad), text="Sitzungsbus startet")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + pfad
 
     def starte(self, argv, env=None, **kw):
         p = subprocess.Popen(argv, env=env or self.env, preexec_fn=_mit_dem_harness_sterben,
@@ -216,8 +246,7 @@ class Sitzung(Lebenslauf):
         return r.stdout.decode(errors="replace")
 
     def _starte_x(self):
-        pruefe(not os.path.exists("/tmp/.X11-unix/X" + self.display[1:]),
-               "Anzeige %s ist schon belegt" % self.display)
+        pruefe(not _anzeige_belegt(self.display), "Anzeige %s ist schon belegt" % self.display)
         self.starte(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (self.breite, self.hoehe),
                      "-nolisten", "tcp", "-noreset"], stdout=subprocess.DEVNULL,
                     stderr=subprocess.DEVNULL)
@@ -237,17 +266,6 @@ class Sitzung(Lebenslauf):
         warte_bis(lambda: "window id" in self.befehl("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
                                                      pruefen=False),
                   text="Fenstermanager startet")
-
-    def sitzungsbus(self):
-        """A D-Bus session bus of the session's own, without service
-        activation, for the programs started after it."""
-        pfad = os.path.join(self.ordner, "bus")
-        with open(pfad + ".conf", "w") as f:
-            f.write(BUS_KONFIGURATION % pfad)
-        self.starte(["dbus-daemon", "--config-file=" + pfad + ".conf", "--nofork", "--nopidfile"],
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        warte_bis(lambda: os.path.exists(pfad), text="D-Bus startet")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + pfad
 
     # --- screen -----------------------------------------------------------
     def zeige_hintergrund(self, bild):
@@ -317,6 +335,16 @@ class Sitzung(Lebenslauf):
     def zeiger(self):
         werte = dict(w.split(":", 1) for w in self.befehl("xdotool", "getmouselocation").split())
         return int(werte["x"]), int(werte["y"])
+
+    def zeigerbild(self):
+        """The name of the pointer shown now, as XFixes reports it: on 64 bits
+        the sixth word of XFixesCursorImage."""
+        if not hasattr(self, "_xfixes"):
+            x11, xf = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+            x11.XOpenDisplay.restype = ctypes.c_void_p
+            xf.XFixesGetCursorImage.restype = ctypes.POINTER(ctypes.c_char_p * 6)
+            self._xfixes = xf, ctypes.c_void_p(x11.XOpenDisplay(self.display.encode()))
+        return self._xfixes[0].XFixesGetCursorImage(self._xfixes[1]).contents[5]
 
     def zeiger_nach(self, x, y):
         # --sync waits for the pointer to move, which it never does when it

@@ -86,7 +86,6 @@ def tasten_f9_enter_escape(display):
 
 def zweiter_start(display):
     with Sitzung(display, B, H) as s:
-        s.sitzungsbus()
         s.zeige_hintergrund(Bild.muster(B, H, 3))
         erster = Skribano(s).starten()
         zweiter = Skribano(s)
@@ -147,7 +146,6 @@ def zwei_monitore_werkzeugmonitor(display):
     # by a click or asked for by another process (--start, then --toggle).
     links, rechts = (0, 0, B, H), (B, 0, B, H)
     with Sitzung(display, 2 * B, H, monitore=[links, rechts]) as s:
-        s.sitzungsbus()
         bild = Bild.muster(2 * B, H, 6)
         s.zeige_hintergrund(bild)
         app = Skribano(s).starten()

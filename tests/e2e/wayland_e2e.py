@@ -257,6 +257,8 @@ class Zeiger:
 
 
 # --- the session ----------------------------------------------------------------
+
+
 class WaylandSitzung(Lebenslauf):
     """sway on two headless outputs (the first at scale skala), its own
     D-Bus session bus without service activation (only what is started here

@@ -1,11 +1,14 @@
 // The print dialog: aspect ratio rules, stored values through the fields,
 // refusal of impossible sizes, and printing one page into a PDF file.
 
+#include "einstellungswerte.h"
+
 #include "controls/buttons2.h"
 #include "controls/numedit.h"
 #include "output/druck.h"
 #include "output/melde.h"
 #include "overlay/scrwin.h"
+#include "platform/einstellungsdatei.h"
 #include "platform/meldung.h"
 #include "toolwindow/einstellungen_speicher.h"
 #include "toolwindow/toolwin2.h"
@@ -33,6 +36,9 @@ protected:
     std::unique_ptr<TDruckForm> Druck;
     std::vector<std::pair<TMeldungTyp, QString>> Meldungen;
     QTemporaryDir Ordner;
+    // The settings the dialog stores go to a folder of the test's own and
+    // are put back afterwards.
+    TEinstellungenSichern Sichern;
 
     void SetUp() override {
         DruckLiRand = 2.5, DruckObRand = 1.8, DruckBreite = 16.0, DruckHoehe = 17.0;
@@ -108,6 +114,17 @@ TEST_F(DruckDialog, TheSelectedAreaGivesTheRatio) {
     Zeigen();
     EXPECT_DOUBLE_EQ(Druck->fakxy, 4.0);
     EXPECT_DOUBLE_EQ(double(Druck->HoeheEdit->GetFloat()), 4.0);
+    // Opened again without being made active (a window manager need not
+    // activate it): the ratio of what is printed now, and the focus.
+    Druck->hide();
+    Druck->DruckerInfo->clear();
+    Tool->BereichRect = TRect{100, 50, 300, 150};
+    Druck->setAttribute(Qt::WA_ShowWithoutActivating);
+    Druck->show();
+    EXPECT_DOUBLE_EQ(Druck->fakxy, 2.0);
+    EXPECT_DOUBLE_EQ(double(Druck->HoeheEdit->GetFloat()), 8.0);
+    EXPECT_FALSE(Druck->DruckerInfo->text().isEmpty());
+    EXPECT_EQ(Druck->focusWidget(), Druck->DruckBtn);
 }
 
 TEST_F(DruckDialog, AnAreaWithoutHeightHasNoRatio) {
@@ -136,8 +153,7 @@ TEST_F(DruckDialog, UncheckedTheSizesAreFreeAndCheckingRecomputesTheHeight) {
 
 TEST_F(DruckDialog, StoredValuesComeBackWithOneDecimal) {
     {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Quorvel", "Skribano");
-        s.clear();
+        QSettings s(EinstellungsDateiPfad(), QSettings::IniFormat);
         s.setValue("Drucken-Breite", 12.34);
         s.setValue("Drucken-LiRand", 0.05);
         s.setValue("Drucken-SeitRatio", 0);
@@ -148,13 +164,12 @@ TEST_F(DruckDialog, StoredValuesComeBackWithOneDecimal) {
     EXPECT_FALSE(Druck->SeitRatio->isChecked());
     EXPECT_DOUBLE_EQ(double(Druck->ObRandEdit->GetFloat()), 1.8);
     Tool->SaveSettings();
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Quorvel", "Skribano");
+    QSettings s(EinstellungsDateiPfad(), QSettings::IniFormat);
     EXPECT_EQ(s.value("Drucken-Breite").toDouble(), 12.3);
     EXPECT_EQ(s.value("Drucken-LiRand").toDouble(), 0.1);
     EXPECT_EQ(s.value("Drucken-ObRand").toDouble(), 1.8);
     EXPECT_EQ(s.value("Drucken-Hoehe").toDouble(), 17.0);
     EXPECT_EQ(s.value("Drucken-SeitRatio").toInt(), 0);
-    s.clear();
 }
 
 TEST_F(DruckDialog, OnePageIsPrintedAndTheDialogCloses) {

@@ -115,22 +115,76 @@ private:
     QDBusConnection Bus;
 };
 
+// One private session bus for the whole test program: Qt connects to the
+// session bus once and keeps that connection, so a bus per test would leave
+// every test after the first talking to a dead one. Started by the first
+// portal test, ended when all tests have run.
+class TPrivaterBus : public ::testing::Environment {
+public:
+    static QString Adresse() {
+        static TPrivaterBus* Bus = [] {
+            auto* b = new TPrivaterBus;
+            ::testing::AddGlobalTestEnvironment(b);
+            b->Starten();
+            return b;
+        }();
+        return Bus->FAdresse;
+    }
+    void TearDown() override {
+        FProzess.kill();
+        FProzess.waitForFinished(5000);
+    }
+
+private:
+    void Starten() {
+        const QString Daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (Daemon.isEmpty()) return;
+        // Without service activation: a call to a portal that nobody has
+        // registered would otherwise start the machine's own portal, which
+        // then keeps the name for the rest of the run.
+        QFile Konfiguration(FOrdner.filePath(QStringLiteral("bus.conf")));
+        if (!Konfiguration.open(QIODevice::WriteOnly)) return;
+        Konfiguration.write(
+            R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=)" +
+            FOrdner.path().toUtf8() + R"(</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)");
+        Konfiguration.close();
+        FProzess.start(Daemon, {QStringLiteral("--config-file=") + Konfiguration.fileName(),
+                                QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                                QStringLiteral("--print-address")});
+        if (!FProzess.waitForStarted(5000)) return;
+        QElapsedTimer t;
+        t.start();
+        while (!FProzess.canReadLine() && t.elapsed() < 5000)
+            FProzess.waitForReadyRead(100);
+        FAdresse = QString::fromUtf8(FProzess.readLine()).trimmed();
+        // Read by Qt when the program first uses the session bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", FAdresse.toUtf8());
+    }
+
+    QTemporaryDir FOrdner;
+    QProcess FProzess;
+    QString FAdresse;
+};
+
 class PortalTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString Daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (Daemon.isEmpty()) GTEST_SKIP() << "dbus-daemon fehlt (Paket dbus-daemon)";
-        Bus.start(Daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                           QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
-        ASSERT_TRUE(Bus.waitForStarted(5000));
-        QElapsedTimer t;
-        t.start();
-        while (!Bus.canReadLine() && t.elapsed() < 5000)
-            Bus.waitForReadyRead(100);
-        const QString Adresse = QString::fromUtf8(Bus.readLine()).trimmed();
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            GTEST_SKIP() << "dbus-daemon fehlt (Paket dbus-daemon)";
+        const QString Adresse = TPrivaterBus::Adresse();
         ASSERT_FALSE(Adresse.isEmpty());
-        // Read by Qt when the program first uses the session bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", Adresse.toUtf8());
         PortalBus = std::make_unique<QDBusConnection>(
             QDBusConnection::connectToBus(Adresse, QStringLiteral("testportal")));
         ASSERT_TRUE(PortalBus->isConnected());
@@ -142,11 +196,15 @@ protected:
     }
     void TearDown() override {
         SetMeldungAntworter({});
+        // Given back before the next test asks for the portal: the bus has
+        // answered the release when this returns.
+        if (PortalBus) {
+            PortalBus->unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
+            PortalBus->unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+        }
         Portal.reset();
         PortalBus.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("testportal"));
-        Bus.kill();
-        Bus.waitForFinished(5000);
     }
     void PortalAnmelden() {
         ASSERT_TRUE(PortalBus->registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
@@ -154,7 +212,6 @@ protected:
                                               Portal.get(), QDBusConnection::ExportAllSlots));
     }
 
-    QProcess Bus;
     std::unique_ptr<QDBusConnection> PortalBus;
     std::unique_ptr<TTestPortal> Portal;
     QList<QPair<TMeldungTyp, QString>> Meldungen;
