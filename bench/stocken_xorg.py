@@ -79,12 +79,15 @@ def klick_start(s, w, app, warnung):
 
 
 def strich(s, w, y):
-    """One stroke of 30 segments 30 ms apart; event -> pixel of each in ms."""
+    """One stroke of 30 segments 30 ms apart; event -> pixel of each in ms
+    (xstroke prints them sorted). A segment not seen within xstroke's limit
+    of a second counts as 1000 ms."""
     r = subprocess.run([w["xstroke"], "400", str(y), "100", "0", "30", "30"], env=s.env,
                        capture_output=True, text=True, timeout=60)
     m = re.search(r"^all_ms (.*)$", r.stdout, re.M)
-    pruefe(m and "missed=0" in r.stdout, "xstroke sah nicht jedes Segment:\n" + r.stdout)
-    return [float(v) for v in m.group(1).split()]
+    verpasst = re.search(r"missed=(\d+)", r.stdout)
+    pruefe(m and verpasst, "xstroke sah keinen Strich:\n" + r.stdout)
+    return [float(v) for v in m.group(1).split()] + [1000.0] * int(verpasst.group(1))
 
 
 def zeiger_weg(s):
