@@ -8,29 +8,10 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n libqt6svg6
-  zlib1g-dev libpng-dev libjpeg62-turbo-dev
-<<<<<<< HEAD
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-dejavu-core
-  xvfb xauth openbox x11-xserver-utils x11-utils xdotool wmctrl xclip imagemagick
-  xdg-utils python3
-  libx11-dev libxcb1-dev libxcb-shm0-dev
-  xserver-xorg-core xserver-xorg-video-dummy libxtst-dev libxdamage-dev libxfixes-dev gcc
-  libxcursor1
-  librsvg2-bin file dpkg-dev desktop-file-utils appstream lintian
-  libcups2-dev cups printer-driver-cups-pdf poppler-utils
-  qt6-wayland
-  sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
-  xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
-  wireplumber python3-dbus python3-gi python3-pil libglib2.0-bin
-  gnome-shell mutter xdg-desktop-portal-gnome
-  kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-workspace
-  libwayland-dev libwayland-bin plasma-wayland-protocols
-=======
+  zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev
   libxcb1-dev libxcb-shm0-dev libcups2-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils qt6-wayland
   xvfb xauth openbox x11-utils
->>>>>>> main
 )
 # What the tests, the benchmarks and the package checks need besides
 # (./test.sh, or "install-deps.sh alles").
@@ -44,6 +25,10 @@ if [ "${1:-}" = alles ]; then
     cups printer-driver-cups-pdf poppler-utils
     sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
     xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    wireplumber python3-dbus python3-gi python3-pil libglib2.0-bin
+    gnome-shell mutter xdg-desktop-portal-gnome
+    kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-workspace
+    libwayland-dev libwayland-bin plasma-wayland-protocols
   )
 fi
 

@@ -1,46 +1,67 @@
 #include "output/pngschreiber.h"
 
+#include "platform/rahmenpuffer.h"
+
 #include <QIODevice>
 #include <QImage>
-#include <png.h>
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <libdeflate.h>
+#include <memory>
 
 namespace {
 
 constexpr int PngZlibStufe = 5;
 constexpr size_t PngMaxIdat = 65535;
+constexpr int Farben = 3;
 
-void Schreiben(png_structp Png, png_bytep Daten, size_t Laenge) {
-    auto* Ziel = static_cast<QIODevice*>(png_get_io_ptr(Png));
-    if (Ziel->write(reinterpret_cast<const char*>(Daten), qint64(Laenge)) != qint64(Laenge))
-        png_error(Png, "write failed");
+struct TKompressorLoeschen {
+    void operator()(libdeflate_compressor* k) const { libdeflate_free_compressor(k); }
+};
+using TKompressor = std::unique_ptr<libdeflate_compressor, TKompressorLoeschen>;
+
+bool Chunk(QIODevice& Ziel, const char (&Typ)[5], const uchar* Daten, size_t Laenge) {
+    uchar Kopf[8];
+    qToBigEndian<quint32>(quint32(Laenge), Kopf);
+    std::memcpy(Kopf + 4, Typ, 4);
+    // libdeflate gives 0 for a null buffer, whatever the length.
+    quint32 Crc = libdeflate_crc32(0, Kopf + 4, 4);
+    if (Laenge > 0) Crc = libdeflate_crc32(Crc, Daten, Laenge);
+    uchar Pruefsumme[4];
+    qToBigEndian<quint32>(Crc, Pruefsumme);
+    return Ziel.write(reinterpret_cast<const char*>(Kopf), 8) == 8 &&
+           Ziel.write(reinterpret_cast<const char*>(Daten), qint64(Laenge)) == qint64(Laenge) &&
+           Ziel.write(reinterpret_cast<const char*>(Pruefsumme), 4) == 4;
 }
 
-void Leeren(png_structp) {}
-
-// No C++ object with a destructor lives here: a libpng error returns
-// through longjmp to the setjmp below.
-bool Kodieren(png_structp Png, png_infop Info, const QImage& Bild, QIODevice& Ziel) {
-    if (setjmp(png_jmpbuf(Png))) return false;
-    png_set_write_fn(Png, &Ziel, Schreiben, Leeren);
-    png_set_IHDR(Png, Info, png_uint_32(Bild.width()), png_uint_32(Bild.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(Png, PngZlibStufe);
-    png_set_filter(Png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
-    png_set_compression_buffer_size(Png, PngMaxIdat);
-    png_write_info(Png, Info);
-    // The rows go in as they lie in memory (one 32-bit word per pixel,
-    // 0xffRRGGBB); libpng drops the filler byte and orders the colours.
-    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
-        png_set_bgr(Png);
-        png_set_filler(Png, 0, PNG_FILLER_AFTER);
-    } else {
-        png_set_filler(Png, 0, PNG_FILLER_BEFORE);
+// The rows as the PNG stores them: a filter byte (Sub) before each, then
+// every colour byte less the same colour of the pixel to its left. The
+// picture's rows are 32-bit words 0xffRRGGBB.
+void Filtern(const QImage& Bild, uchar* Ziel) {
+    const int Breite = Bild.width();
+    for (int y = 0; y < Bild.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(Bild.constScanLine(y));
+        *Ziel++ = 1;
+        QRgb Links = 0;
+        for (int x = 0; x < Breite; ++x, Ziel += Farben) {
+            const QRgb c = p[x];
+            Ziel[0] = uchar((c >> 16) - (Links >> 16));
+            Ziel[1] = uchar((c >> 8) - (Links >> 8));
+            Ziel[2] = uchar(c - Links);
+            Links = c;
+        }
     }
-    for (int y = 0; y < Bild.height(); ++y)
-        png_write_row(Png, Bild.constScanLine(y));
-    png_write_end(Png, Info);
-    return true;
+}
+
+bool Kopf(const QImage& Bild, QIODevice& Ziel) {
+    static const char Signatur[] = "\x89PNG\r\n\x1a\n";
+    uchar Ihdr[13] = {};
+    qToBigEndian<quint32>(quint32(Bild.width()), Ihdr);
+    qToBigEndian<quint32>(quint32(Bild.height()), Ihdr + 4);
+    Ihdr[8] = 8; // bits per colour
+    Ihdr[9] = 2; // RGB; compression, filter method and interlacing all 0
+    return Ziel.write(Signatur, 8) == 8 && Chunk(Ziel, "IHDR", Ihdr, sizeof Ihdr);
 }
 
 } // namespace
@@ -49,10 +70,22 @@ bool SchreibePng(const QImage& Bild, QIODevice& Ziel) {
     if (Bild.isNull()) return false;
     const QImage Rgb =
         Bild.format() == QImage::Format_RGB32 ? Bild : Bild.convertToFormat(QImage::Format_RGB32);
-    png_structp Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!Png) return false;
-    png_infop Info = png_create_info_struct(Png);
-    const bool Ok = Info && Kodieren(Png, Info, Rgb, Ziel);
-    png_destroy_write_struct(&Png, &Info);
-    return Ok;
+    const TKompressor Kompressor(libdeflate_alloc_compressor(PngZlibStufe));
+    if (!Kompressor) return false;
+    const size_t Roh = size_t(Rgb.height()) * (1 + size_t(Rgb.width()) * Farben);
+    const size_t Platz = libdeflate_zlib_compress_bound(Kompressor.get(), Roh);
+    // Both fit a frame but for the smallest pictures: fresh memory of that
+    // size would cost a fault per page on every save.
+    const auto Rahmen = size_t(Rgb.sizeInBytes());
+    const TLeihpuffer Zeilen(qsizetype(std::max(Roh, Rahmen)));
+    const TLeihpuffer Strom(qsizetype(std::max(Platz, Rahmen)));
+    if (!Zeilen.Daten() || !Strom.Daten()) return false;
+    Filtern(Rgb, Zeilen.Daten());
+    // One zlib stream for the whole picture, compressed in one call.
+    const size_t Laenge =
+        libdeflate_zlib_compress(Kompressor.get(), Zeilen.Daten(), Roh, Strom.Daten(), Platz);
+    if (Laenge == 0 || !Kopf(Rgb, Ziel)) return false;
+    for (size_t p = 0; p < Laenge; p += PngMaxIdat)
+        if (!Chunk(Ziel, "IDAT", Strom.Daten() + p, std::min(PngMaxIdat, Laenge - p))) return false;
+    return Chunk(Ziel, "IEND", nullptr, 0);
 }

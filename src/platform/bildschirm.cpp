@@ -38,6 +38,12 @@ public:
             Bild = Bild.convertToFormat(QImage::Format_RGB32);
         return Bild;
     }
+    void AufnahmeVorbereiten(int Index) override {
+        const QList<QScreen*> s = QGuiApplication::screens();
+        if (Index >= 0 && Index < s.size() && !WaylandSitzung())
+            ShmAufnahmeVorbereiten(s[Index]->geometry());
+    }
+    void VorbereitungFreigeben() override { VorbereiteteShmFreigeben(); }
     int FensterMonitor(const QWidget& Fenster) const override {
         // A Wayland client does not know where its windows are, only the
         // output the compositor shows them on.

@@ -25,6 +25,10 @@ public:
     // for the capture: a desktop that must ask the user first asks now.
     // False when the capture may not be taken (the user has been told).
     virtual bool AufnahmeErlaubt(WId Fenster);
+    // A capture of monitor Index is likely soon: what it needs may be made
+    // ready in the background. Until VorbereitungFreigeben, if none comes.
+    virtual void AufnahmeVorbereiten(int Index) { Q_UNUSED(Index); }
+    virtual void VorbereitungFreigeben() {}
 };
 
 // The source in use: the real screens unless a test installed another.

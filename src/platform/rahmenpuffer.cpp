@@ -2,7 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <mutex>
+#include <new>
 #include <sys/mman.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -18,7 +22,16 @@ struct TPuffer {
     size_t Abbildung = 0;
     uchar* Daten = nullptr;
     size_t Groesse = 0;
+    // Prepared ahead and not yet handed out.
+    bool Vorbereitet = false;
 };
+
+// The kept buffers are handed out on the thread that draws, come back
+// wherever their last picture goes, and are prepared on a worker.
+std::mutex& Sperre() {
+    static auto* m = new std::mutex;
+    return *m;
+}
 
 // Never destroyed: pictures may outlive any static object, and the kernel
 // takes the memory back at the end.
@@ -27,18 +40,26 @@ std::vector<TPuffer*>& Frei() {
     return *f;
 }
 
+// Buffers a worker is preparing now.
+int InArbeit = 0;
+
 void Unmap(TPuffer* p) {
     munmap(p->Basis, p->Abbildung);
     delete p;
 }
 
-void Zurueck(void* Info) {
+void Ablegen(TPuffer* p) {
     std::vector<TPuffer*>& f = Frei();
-    f.push_back(static_cast<TPuffer*>(Info));
+    f.push_back(p);
     if (f.size() > Behalten) {
         Unmap(f.front());
         f.erase(f.begin());
     }
+}
+
+void Zurueck(void* Info) {
+    const std::lock_guard<std::mutex> l(Sperre());
+    Ablegen(static_cast<TPuffer*>(Info));
 }
 
 TPuffer* NeuerPuffer(size_t Groesse) {
@@ -53,14 +74,52 @@ TPuffer* NeuerPuffer(size_t Groesse) {
 }
 
 TPuffer* Puffer(size_t Groesse) {
-    std::vector<TPuffer*>& f = Frei();
-    for (auto i = f.begin(); i != f.end(); ++i)
-        if ((*i)->Groesse == Groesse) {
-            TPuffer* p = *i;
-            f.erase(i);
-            return p;
-        }
+    {
+        const std::lock_guard<std::mutex> l(Sperre());
+        std::vector<TPuffer*>& f = Frei();
+        for (auto i = f.begin(); i != f.end(); ++i)
+            if ((*i)->Groesse == Groesse) {
+                TPuffer* p = *i;
+                f.erase(i);
+                p->Vorbereitet = false;
+                return p;
+            }
+    }
     return NeuerPuffer(Groesse);
+}
+
+size_t Bereit(size_t Groesse) {
+    size_t n = 0;
+    for (const TPuffer* p : Frei())
+        n += p->Groesse == Groesse;
+    return n + size_t(InArbeit);
+}
+
+// The kernel maps and clears every page (or huge page) now, on this
+// thread; without MADV_POPULATE_WRITE (before Linux 5.14) one byte in every
+// page is written.
+void Beruehren(TPuffer* p) {
+    if (madvise(p->Daten, p->Groesse, MADV_POPULATE_WRITE) == 0) return;
+    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
+    for (size_t i = 0; i < p->Groesse; i += Seite)
+        p->Daten[i] = 0;
+}
+
+void Vorbereiten(size_t Groesse, size_t Anzahl) {
+    for (;;) {
+        {
+            const std::lock_guard<std::mutex> l(Sperre());
+            if (Bereit(Groesse) >= Anzahl) return;
+            ++InArbeit;
+        }
+        TPuffer* p = NeuerPuffer(Groesse);
+        if (p) Beruehren(p);
+        const std::lock_guard<std::mutex> l(Sperre());
+        --InArbeit;
+        if (!p) return;
+        p->Vorbereitet = true;
+        Ablegen(p);
+    }
 }
 
 } // namespace
@@ -77,4 +136,43 @@ void EigenePixel(QImage& Bild) {
                  p);
     Kopie.setDevicePixelRatio(Bild.devicePixelRatio());
     Bild = Kopie;
+}
+
+TLeihpuffer::TLeihpuffer(qsizetype Groesse) {
+    if (Groesse >= MindestGroesse) {
+        auto* p = Puffer(size_t(Groesse));
+        FPuffer = p;
+        FDaten = p ? p->Daten : nullptr;
+    } else if (Groesse > 0) {
+        FDaten = new (std::nothrow) uchar[size_t(Groesse)];
+    }
+}
+
+TLeihpuffer::~TLeihpuffer() {
+    if (FPuffer)
+        Zurueck(FPuffer);
+    else
+        delete[] FDaten;
+}
+
+void RahmenpufferVorbereiten(qsizetype Groesse, int Anzahl) {
+    if (Groesse < MindestGroesse || Anzahl <= 0) return;
+    {
+        const std::lock_guard<std::mutex> l(Sperre());
+        if (Bereit(size_t(Groesse)) >= size_t(Anzahl)) return;
+    }
+    std::thread(Vorbereiten, size_t(Groesse), size_t(Anzahl)).detach();
+}
+
+void VorbereiteteRahmenpufferFreigeben() {
+    const std::lock_guard<std::mutex> l(Sperre());
+    std::vector<TPuffer*>& f = Frei();
+    for (auto i = f.begin(); i != f.end();) {
+        if (!(*i)->Vorbereitet) {
+            ++i;
+            continue;
+        }
+        Unmap(*i);
+        i = f.erase(i);
+    }
 }

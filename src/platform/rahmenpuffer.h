@@ -11,3 +11,30 @@
 // when they are shared (with the capture, the background, the undo copy).
 // Call before writing into a picture that may share its pixels.
 void EigenePixel(QImage& Bild);
+
+// A frame-sized piece of scratch memory for the time the object lives: a
+// kept buffer (already faulted in) when one of the size is free, else a new
+// one that is kept afterwards; below frame size plain heap memory. Its
+// bytes are undefined until written.
+class TLeihpuffer {
+public:
+    explicit TLeihpuffer(qsizetype Groesse);
+    ~TLeihpuffer();
+    TLeihpuffer(const TLeihpuffer&) = delete;
+    TLeihpuffer& operator=(const TLeihpuffer&) = delete;
+    // Null when no memory could be had.
+    uchar* Daten() const { return FDaten; }
+
+private:
+    void* FPuffer = nullptr;
+    uchar* FDaten = nullptr;
+};
+
+// Sees to it, on a worker thread, that Anzahl kept buffers for pictures of
+// Groesse bytes lie ready with every page already written once, so that
+// the thread that draws never waits for the kernel to find and clear fresh
+// memory. Returns at once.
+void RahmenpufferVorbereiten(qsizetype Groesse, int Anzahl);
+
+// Gives back to the system the buffers prepared so that nobody took.
+void VorbereiteteRahmenpufferFreigeben();

@@ -2,10 +2,14 @@
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
@@ -18,7 +22,24 @@ struct TSegment {
     size_t Groesse = 0;
     // A picture still refers to the pixels: they must not be overwritten.
     bool Benutzt = false;
+    // Prepared ahead of a capture that has not come yet.
+    bool Vorbereitet = false;
 };
+
+// The segments are used on the thread that captures, come back wherever
+// their picture goes, and are prepared on a worker.
+std::mutex& Sperre() {
+    static auto* m = new std::mutex;
+    return *m;
+}
+
+std::condition_variable& Fertig() {
+    static auto* f = new std::condition_variable;
+    return *f;
+}
+
+// Segments a worker is preparing now.
+int InArbeit = 0;
 
 // Segments live until the program ends; the kernel frees them with it
 // (they are marked for removal as soon as the server has attached them).
@@ -29,6 +50,7 @@ std::vector<TSegment*>& Segmente() {
 }
 
 void Freigeben(void* Info) {
+    const std::lock_guard<std::mutex> l(Sperre());
     static_cast<TSegment*>(Info)->Benutzt = false;
 }
 
@@ -48,10 +70,22 @@ bool ShmVorhanden(xcb_connection_t* c) {
     return Vorhanden == 1;
 }
 
-TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse) {
+// One byte in every page: the pages are made and cleared now, on this
+// thread, not when the server writes the capture.
+void Beruehren(uchar* Daten, size_t Groesse) {
+    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
+    for (size_t i = 0; i < Groesse; i += Seite)
+        Daten[i] = 0;
+}
+
+// A new segment of the size, attached on both sides; with Vorbereitet its
+// pages are written once first. Added to Segmente() by the caller.
+TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse, bool Vorbereitet) {
     const int ShmId = shmget(IPC_PRIVATE, Groesse, IPC_CREAT | 0600);
     if (ShmId < 0) return nullptr;
     void* Adresse = shmat(ShmId, nullptr, 0);
+    if (Vorbereitet && Adresse != reinterpret_cast<void*>(-1))
+        Beruehren(static_cast<uchar*>(Adresse), Groesse);
     auto* s = new TSegment;
     s->Id = xcb_generate_id(c);
     xcb_generic_error_t* Fehler =
@@ -70,27 +104,51 @@ TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse) {
     }
     s->Daten = static_cast<uchar*>(Adresse);
     s->Groesse = Groesse;
-    Segmente().push_back(s);
+    s->Vorbereitet = Vorbereitet;
     return s;
 }
 
-// A free segment of the size, or a new one; unused segments of other sizes
-// (the monitor changed) are given back first.
+void Abhaengen(xcb_connection_t* c, TSegment* s) {
+    xcb_shm_detach(c, s->Id);
+    shmdt(s->Daten);
+    delete s;
+}
+
+// A free segment of the size, marked as used, or a new one; unused segments
+// of other sizes (the monitor changed) are given back first. A segment
+// being prepared is waited for: finishing it costs less than a new one.
 TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
+    std::unique_lock<std::mutex> l(Sperre());
+    Fertig().wait(l, [] { return InArbeit == 0; });
     std::vector<TSegment*>& Alle = Segmente();
     for (TSegment* s : Alle)
-        if (!s->Benutzt && s->Groesse == Groesse) return s;
+        if (!s->Benutzt && s->Groesse == Groesse) {
+            s->Benutzt = true;
+            s->Vorbereitet = false;
+            return s;
+        }
     for (auto i = Alle.begin(); i != Alle.end();) {
         if ((*i)->Benutzt) {
             ++i;
             continue;
         }
-        xcb_shm_detach(c, (*i)->Id);
-        shmdt((*i)->Daten);
-        delete *i;
+        Abhaengen(c, *i);
         i = Alle.erase(i);
     }
-    return NeuesSegment(c, Groesse);
+    TSegment* s = NeuesSegment(c, Groesse, false);
+    if (s) {
+        s->Benutzt = true;
+        Alle.push_back(s);
+    }
+    return s;
+}
+
+void Vorbereiten(xcb_connection_t* c, size_t Groesse) {
+    TSegment* s = NeuesSegment(c, Groesse, true);
+    const std::lock_guard<std::mutex> l(Sperre());
+    if (s) Segmente().push_back(s);
+    --InArbeit;
+    Fertig().notify_all();
 }
 
 // The server leaves the padding byte of depth-24 pixels undefined (mostly
@@ -109,13 +167,50 @@ bool Tiefe24In32Bit(xcb_connection_t* c, const xcb_screen_t* Screen) {
     return false;
 }
 
+// The connection, when the server can capture into shared memory.
+xcb_connection_t* ShmVerbindung(const QRect& Rect) {
+    xcb_connection_t* c = Verbindung();
+    if (!c || Rect.isEmpty() || !ShmVorhanden(c)) return nullptr;
+    const xcb_screen_t* Screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    return Screen && Tiefe24In32Bit(c, Screen) ? c : nullptr;
+}
+
 } // namespace
 
-QImage ShmAufnahme(const QRect& Rect) {
+void ShmAufnahmeVorbereiten(const QRect& Rect) {
+    xcb_connection_t* c = ShmVerbindung(Rect);
+    if (!c) return;
+    const size_t Groesse = size_t(Rect.width()) * size_t(Rect.height()) * 4;
+    {
+        const std::lock_guard<std::mutex> l(Sperre());
+        for (const TSegment* s : Segmente())
+            if (!s->Benutzt && s->Groesse == Groesse) return;
+        if (InArbeit > 0) return;
+        ++InArbeit;
+    }
+    std::thread(Vorbereiten, c, Groesse).detach();
+}
+
+void VorbereiteteShmFreigeben() {
     xcb_connection_t* c = Verbindung();
-    if (!c || Rect.isEmpty() || !ShmVorhanden(c)) return QImage();
+    if (!c) return;
+    const std::lock_guard<std::mutex> l(Sperre());
+    std::vector<TSegment*>& Alle = Segmente();
+    for (auto i = Alle.begin(); i != Alle.end();) {
+        if ((*i)->Benutzt || !(*i)->Vorbereitet) {
+            ++i;
+            continue;
+        }
+        Abhaengen(c, *i);
+        i = Alle.erase(i);
+    }
+    xcb_flush(c);
+}
+
+QImage ShmAufnahme(const QRect& Rect) {
+    xcb_connection_t* c = ShmVerbindung(Rect);
+    if (!c) return QImage();
     const xcb_screen_t* Screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    if (!Screen || !Tiefe24In32Bit(c, Screen)) return QImage();
     const size_t Groesse = size_t(Rect.width()) * size_t(Rect.height()) * 4;
     TSegment* s = FreiesSegment(c, Groesse);
     if (!s) return QImage();
@@ -127,9 +222,11 @@ QImage ShmAufnahme(const QRect& Rect) {
         nullptr);
     const bool Ok = r != nullptr;
     std::free(r);
-    if (!Ok) return QImage();
+    if (!Ok) {
+        Freigeben(s);
+        return QImage();
+    }
     AlphaSetzen(s->Daten, Groesse / 4);
-    s->Benutzt = true;
     return QImage(s->Daten, Rect.width(), Rect.height(), Rect.width() * 4, QImage::Format_RGB32,
                   Freigeben, s);
 }

@@ -12,3 +12,12 @@
 // Format_RGB32; a null picture when the display offers no MIT-SHM (not X11,
 // a remote server), so that the caller can take the slow path.
 QImage ShmAufnahme(const QRect& Rect);
+
+// Makes ready, on a worker thread, the shared memory for a capture of
+// Rect's size, attached to the server and with every page written once: the
+// capture that follows then neither creates a segment nor has the server
+// fault in fresh memory. Returns at once.
+void ShmAufnahmeVorbereiten(const QRect& Rect);
+
+// Gives back the segment prepared so, if no capture took it.
+void VorbereiteteShmFreigeben();

@@ -71,6 +71,15 @@ protected:
 
 private:
     void Folgen() {
+        // The frame, too, lies wholly on the overlay: at an edge the window
+        // moves in by the frame's width, and the frame follows that move.
+        const QRect M = parentWidget()->rect().marginsRemoved(TToolForm::OverlayRaender());
+        const QPoint Innen(IMax(M.left(), IMin(Fenster->x(), M.right() + 1 - Fenster->width())),
+                           IMax(M.top(), IMin(Fenster->y(), M.bottom() + 1 - Fenster->height())));
+        if (Innen != Fenster->pos()) {
+            Fenster->move(Innen);
+            return;
+        }
         setGeometry(Fenster->geometry().marginsAdded(TToolForm::OverlayRaender()));
         Ort = pos();
     }

@@ -8,7 +8,9 @@
 #include "output/bilddatei.h"
 #include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
+#include "platform/rahmenpuffer.h"
 #include "platform/sitzung.h"
+#include "toolwindow/startvorbereitung.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -88,6 +90,9 @@ bool TToolForm::BildschirmEinfrieren() {
         show();
         return false;
     }
+    // Without a warning (a key, or the pointer already inside) the first
+    // stroke's own pictures are prepared now, while the overlay comes up.
+    RahmenpufferVorbereiten(Bild.sizeInBytes(), StartEigeneBilder);
 
     // One shared picture: the copies part only when one of them is changed.
     OrigScrBmp = Bild;

@@ -1,5 +1,9 @@
 #include "platform/rahmenpuffer.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +50,24 @@ TEST(Rahmenpuffer, FreedFrameIsHandedOutAgain) {
     EXPECT_EQ(b, Andere);
 }
 
+TEST(Rahmenpuffer, FrameSizedScratchMemoryIsAKeptBufferAndComesBack) {
+    const QImage Quelle = Frame(0xff0a0b0c);
+    const uchar* Erster;
+    {
+        QImage a = Quelle;
+        EigenePixel(a);
+        Erster = a.constBits();
+    }
+    {
+        const TLeihpuffer Geliehen(Quelle.sizeInBytes());
+        EXPECT_EQ(Geliehen.Daten(), Erster);
+    }
+    QImage b = Quelle;
+    EigenePixel(b);
+    EXPECT_EQ(b.constBits(), Erster);
+    EXPECT_NE(TLeihpuffer(100).Daten(), nullptr);
+}
+
 TEST(Rahmenpuffer, SmallSharedPictureIsCopiedToo) {
     QImage Quelle(40, 30, QImage::Format_RGB32);
     Quelle.fill(0xff010203);
@@ -54,4 +76,53 @@ TEST(Rahmenpuffer, SmallSharedPictureIsCopiedToo) {
     EXPECT_TRUE(Bild.isDetached());
     EXPECT_NE(Bild.constBits(), Quelle.constBits());
     EXPECT_EQ(Bild, Quelle);
+}
+
+namespace {
+
+// How many mappings of Kib KiB are resident to at least Belegt KiB.
+int Abbildungen(long Kib, long Belegt) {
+    QFile f(QStringLiteral("/proc/self/smaps"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    int n = 0;
+    long Groesse = 0;
+    for (const QByteArray& Zeile : f.readAll().split('\n')) {
+        const QList<QByteArray> w = Zeile.simplified().split(' ');
+        if (w.size() < 2) continue;
+        if (w[0] == "Size:") Groesse = w[1].toLong();
+        if (w[0] == "Rss:") n += Groesse == Kib && w[1].toLong() >= Belegt;
+    }
+    return n;
+}
+
+bool Binnen(int Ms, const std::function<bool()>& Erfuellt) {
+    QElapsedTimer t;
+    t.start();
+    while (!Erfuellt()) {
+        if (t.elapsed() > Ms) return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(Rahmenpuffer, PreparedFramesAreFaultedInAheadAndGivenBackUnused) {
+    // A size no other test uses, in whole huge pages: the pixels of each
+    // buffer are a mapping of their own, huge pages requested.
+    constexpr qsizetype Groesse = qsizetype(2048) * 1024 * 4;
+    constexpr long Kib = long(Groesse / 1024);
+    const auto Bereit = [] { return Abbildungen(Kib, Kib); };
+    ASSERT_EQ(Bereit(), 0);
+    RahmenpufferVorbereiten(Groesse, 2);
+    ASSERT_TRUE(Binnen(20000, [&] { return Bereit() == 2; })) << Bereit();
+    // A picture takes one of them, and it stays.
+    QImage Quelle(2048, 1024, QImage::Format_RGB32);
+    Quelle.fill(0xff203040);
+    QImage Bild = Quelle;
+    EigenePixel(Bild);
+    EXPECT_EQ(Bild, Quelle);
+    EXPECT_EQ(Bereit(), 2);
+    VorbereiteteRahmenpufferFreigeben();
+    EXPECT_EQ(Bereit(), 1);
 }
