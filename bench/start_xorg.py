@@ -9,8 +9,11 @@ for the first Start and for Starts 4-12, and the resident memory in the
 ready state, with the overlay up and after three strokes. Several binaries
 are measured with their runs interleaved, so that a before/after comparison
 sees the same load. Prints medians beside faultcost's price of fresh memory.
+With --toggle every even Start from the 4th on is asked for by
+"skribano --toggle" (launched by xovl, through the session's own bus)
+instead of the click, so both ways are timed side by side.
 
-    bench/start_xorg.py [--runs 7] [--sizes 1920,3840] [--display 520] BINARY...
+    bench/start_xorg.py [--runs 7] [--sizes 1920,3840] [--display 520] [--toggle] BINARY...
 
 Needs root or an Xorg allowed to read a -config outside /etc (packages in
 scripts/install-deps.sh). Not part of ./test.sh: it measures, it does not test."""
@@ -71,13 +74,16 @@ def rss_mib(pid):
     return 0.0
 
 
-def start_klicken(sitzung, xovl, app):
-    """Clicks Start through xovl; the times in ms from the click of the X
-    events that mark the phases: tool window hidden, first window created
-    (the overlay, at the first Start only), overlay mapped and painted."""
+def start_klicken(sitzung, xovl, app, umschalten=False):
+    """Clicks Start through xovl, or runs "skribano --toggle" through it; the
+    times in ms from the trigger of the X events that mark the phases: tool
+    window hidden, first window created (the overlay, at the first Start
+    only), overlay mapped and painted."""
     x, y, w, h = app.werkzeug_geometrie()
-    r = subprocess.run([xovl, "-v", "-t", "10000", "-c", str(x + w // 2), str(y + 13)],
-                       env=sitzung.env, capture_output=True, text=True, timeout=30)
+    ausloeser = (["--", sitzung.binary, "--toggle"] if umschalten
+                 else ["-c", str(x + w // 2), str(y + 13)])
+    r = subprocess.run([xovl, "-v", "-t", "10000"] + ausloeser,
+                       env=app.env, capture_output=True, text=True, timeout=30)
 
     def erstes(muster):
         m = re.search(muster, r.stdout)
@@ -96,14 +102,15 @@ def striche(sitzung, breite, hoehe):
         sitzung.ziehen([(breite // 5 + k * breite // 40, y) for k in range(20)])
 
 
-def ein_lauf(sitzung, xovl, binary, breite, hoehe):
+def ein_lauf(sitzung, xovl, binary, breite, hoehe, umschalten):
     """One fresh process: twelve Starts; returns its figures."""
     sitzung.binary = binary
     app = Skribano(sitzung).starten()
     time.sleep(1.5)
-    werte = {"rss_bereit": rss_mib(app.p.pid), "spaeter": []}
+    werte = {"rss_bereit": rss_mib(app.p.pid), "spaeter": [], "umschalten": []}
     for n in range(1, STARTS + 1):
-        zeiten = start_klicken(sitzung, xovl, app)
+        befehl = umschalten and n >= 4 and n % 2 == 0
+        zeiten = start_klicken(sitzung, xovl, app, befehl)
         app.warte_auf_overlay((0, 0, breite, hoehe))
         time.sleep(0.3)
         if n == 1:
@@ -113,7 +120,7 @@ def ein_lauf(sitzung, xovl, binary, breite, hoehe):
             time.sleep(0.3)
             werte["rss_striche"] = rss_mib(app.p.pid)
         elif n >= 4:
-            werte["spaeter"].append(zeiten)
+            werte["umschalten" if befehl else "spaeter"].append(zeiten)
         app.start_fertig_klicken()
         app.warte_ohne_overlay()
         time.sleep(0.3)
@@ -138,14 +145,14 @@ def median(werte):
     return statistics.median(werte) if werte else float("nan")
 
 
-def messe_groesse(display, breite, hoehe, binaries, laeufe, xovl, faultcost):
+def messe_groesse(display, breite, hoehe, binaries, laeufe, xovl, faultcost, umschalten):
     ergebnisse = {b: [] for b in binaries}
     kosten = []
     with XorgSitzung(display, breite, hoehe) as s:
         s.zeige_hintergrund(Bild.muster(breite, hoehe, 0))
         for _ in range(laeufe):
             for b in binaries:
-                ergebnisse[b].append(ein_lauf(s, xovl, b, breite, hoehe))
+                ergebnisse[b].append(ein_lauf(s, xovl, b, breite, hoehe, umschalten))
             kosten.append(faultcost_ms(faultcost))
     return ergebnisse, median(kosten)
 
@@ -163,8 +170,8 @@ def bericht(breite, hoehe, ergebnisse, kosten, last_vorher):
         def erster(phase):
             return median([lauf["erster"][phase] for lauf in laeufe])
 
-        def spaeter(phase):
-            return median([z[phase] for lauf in laeufe for z in lauf["spaeter"]])
+        def spaeter(phase, art="spaeter"):
+            return median([z[phase] for lauf in laeufe for z in lauf[art]])
         print("  %-28s %8.1f  %8.1f  %8.1f  %8.1f  %7.1f  %7.1f  %7.1f" %
               (os.path.basename(b)[-28:], erster("gemappt"), erster("gemalt"),
                spaeter("gemappt"), spaeter("gemalt"), m("rss_bereit"),
@@ -175,6 +182,12 @@ def bericht(breite, hoehe, ergebnisse, kosten, last_vorher):
         print("    Phasen, Starts 4-12: Klick -> versteckt %.1f, -> gemappt %.1f "
               "(50 ms Wartezeit und Aufnahme), -> gemalt %.1f" %
               (spaeter("versteckt"), spaeter("gemappt"), spaeter("gemalt")))
+        if laeufe[0]["umschalten"]:
+            print("    skribano --toggle statt Klick (Starts 4-12): -> versteckt %.1f, -> gemappt "
+                  "%.1f, -> gemalt %.1f, also %+.1f ms gegenüber dem Klick" %
+                  (spaeter("versteckt", "umschalten"), spaeter("gemappt", "umschalten"),
+                   spaeter("gemalt", "umschalten"),
+                   spaeter("gemalt", "umschalten") - spaeter("gemalt")))
     print("  (ms vom Klick, MiB; Mediane über %d Prozesse, Starts 4-12 über alle ihre Starts)"
           % len(next(iter(ergebnisse.values()))))
 
@@ -184,6 +197,7 @@ def main():
     a.add_argument("--runs", type=int, default=7)
     a.add_argument("--sizes", default="1920,3840")
     a.add_argument("--display", type=int, default=520)
+    a.add_argument("--toggle", action="store_true")
     a.add_argument("binaries", nargs="+")
     args = a.parse_args()
     binaries = [os.path.abspath(b) for b in args.binaries]
@@ -193,7 +207,7 @@ def main():
             breite, hoehe = GROESSEN[g]
             last_vorher = last()
             ergebnisse, kosten = messe_groesse(args.display + i, breite, hoehe, binaries,
-                                               args.runs, xovl, faultcost)
+                                               args.runs, xovl, faultcost, args.toggle)
             bericht(breite, hoehe, ergebnisse, kosten, last_vorher)
 
 

@@ -59,3 +59,11 @@ bool NoMultiInst() {
     Sperre = std::move(s);
     return true;
 }
+
+qint64 NoMultiInstInhaber() {
+    const QString Pfad = NoMultiInstPfad();
+    if (Pfad.isEmpty()) return 0;
+    qint64 Pid = 0;
+    QString Rechner, Name;
+    return QLockFile(Pfad).getLockInfo(&Pid, &Rechner, &Name) ? Pid : 0;
+}

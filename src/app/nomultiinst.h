@@ -9,6 +9,10 @@
 // Takes the lock; false when another running copy holds it.
 bool NoMultiInst();
 
+// The process id of the running copy that holds the lock; 0 when the lock
+// cannot be read (no folder of the user's own, or no holder).
+qint64 NoMultiInstInhaber();
+
 // The lock file's path for the current user and display; empty when no
 // folder of the user's own can be had.
 QString NoMultiInstPfad();

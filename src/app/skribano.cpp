@@ -1,5 +1,6 @@
 #include "app/skribano.h"
 
+#include "app/befehlszeile.h"
 #include "app/data.h"
 #include "app/dpiaware.h"
 #include "app/nomultiinst.h"
@@ -7,6 +8,7 @@
 #include "output/melde.h"
 #include "overlay/auswahl.h"
 #include "overlay/scrwin.h"
+#include "platform/anwendungsdienst.h"
 #include "platform/endesignale.h"
 #include "platform/meldung.h"
 #include "platform/qtuebersetzung.h"
@@ -20,7 +22,24 @@
 #include <QIcon>
 #include <memory>
 
+namespace {
+
+// What the desktop's shortcuts and launcher may ask of the running program.
+TAnwendungsDienst::TAuftraege Auftraege(TToolForm& Tool) {
+    TToolForm* t = &Tool;
+    return {[t] { t->Hervorholen(); },
+            {{QStringLiteral("start"), [t] { t->ZeichnenStarten(); }},
+             {QStringLiteral("toggle"), [t] { t->ZeichnenUmschalten(); }},
+             {QStringLiteral("quit"), [t] { t->close(); }}},
+            [] { return !QApplication::activeModalWidget(); }};
+}
+
+} // namespace
+
 int SkribanoMain(int argc, char** argv) {
+    // Options are answered before anything opens the display.
+    const TBefehlszeile Befehl = Befehlszeile(argc, argv);
+    if (Befehl.Ende) return *Befehl.Ende;
     DpiAware();
     PlattformWaehlen();
     QApplication App(argc, argv);
@@ -54,6 +73,8 @@ int SkribanoMain(int argc, char** argv) {
 
     // A logout or a kill ends the program the normal way, saving its settings.
     const TEndeSignale EndeSignale([&Tool] { return Tool->ErzwungenesEnde(); });
+    Tool->ZeichnenBeimStart = Befehl.Zeichnen;
+    const TAnwendungsDienst Dienst(Auftraege(*Tool));
 
     Tool->show();
     const int Ergebnis = App.exec();

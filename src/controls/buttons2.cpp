@@ -106,6 +106,13 @@ TBitBtn2::TBitBtn2(const QString& Caption, QWidget* Owner) : QPushButton(Caption
     connect(this, &QAbstractButton::clicked, this, &TBitBtn2::ModalResultSetzen);
 }
 
+TBitBtn2* DialogKnopf(const QString& Caption, QWidget* Owner) {
+    auto* b = new TBitBtn2(Caption, Owner);
+    b->SetStyle3D(1);
+    b->SetShadow(0);
+    return b;
+}
+
 void TBitBtn2::SetShadow(int32_t Value) {
     FShadow = Value;
     update();

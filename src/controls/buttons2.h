@@ -110,3 +110,7 @@ private:
     int FModalResult = 0;
     QShortcut* FCancel = nullptr;
 };
+
+// A button of the program's dialogs: caption only, Style3D 1 and no caption
+// shadow.
+TBitBtn2* DialogKnopf(const QString& Caption, QWidget* Owner);

@@ -49,10 +49,8 @@ TNumEditQ* ZahlFeld(QWidget* Eltern, QLabel* Lab, int x, int y) {
 }
 
 TBitBtn2* Knopf(QWidget* Eltern, const QString& Text, int x) {
-    auto* b = new TBitBtn2(Text, Eltern);
+    TBitBtn2* b = DialogKnopf(Text, Eltern);
     b->setGeometry(x, 213, 97, 25);
-    b->SetStyle3D(1);
-    b->SetShadow(0);
     return b;
 }
 
@@ -143,7 +141,9 @@ void TDruckForm::KomponentenErzeugen() {
 }
 
 bool TDruckForm::event(QEvent* Event) {
-    if (Event->type() == QEvent::WindowActivate) FormActivate();
+    // At every opening, whether or not the window manager activates the
+    // dialog, and only then: a later activation keeps what was typed.
+    if (Event->type() == QEvent::Show) FormActivate();
     return QDialog::event(Event);
 }
 

@@ -29,7 +29,7 @@ TNumEditZ* Feld(QWidget* Owner, QLabel*& Lab, const QString& Caption, int y) {
 }
 
 TBitBtn2* Knopf(QWidget* Owner, const QString& Caption, int x, int Breite, int Ergebnis) {
-    auto* b = new TBitBtn2(Caption, Owner);
+    TBitBtn2* b = DialogKnopf(Caption, Owner);
     b->setGeometry(x, 160, Breite, 25);
     b->SetModalResult(Ergebnis);
     return b;

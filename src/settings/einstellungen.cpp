@@ -94,11 +94,11 @@ TEinstellungenForm::TEinstellungenForm(QWidget* Parent) : QDialog(Parent) {
     OrdnerErzeugen();
     ZusatzfarbenErzeugen();
 
-    OkBtn = new TBitBtn2(QStringLiteral("OK"), this);
+    OkBtn = DialogKnopf(QStringLiteral("OK"), this);
     OkBtn->setGeometry(752, 401, 97, 27);
     OkBtn->setDefault(true);
     OkBtn->SetModalResult(mrOk);
-    AbbrBtn = new TBitBtn2(QStringLiteral("Abbrechen"), this);
+    AbbrBtn = DialogKnopf(QStringLiteral("Abbrechen"), this);
     AbbrBtn->setGeometry(853, 401, 97, 27);
     AbbrBtn->SetModalResult(mrCancel);
     AbbrBtn->SetCancel(true);
@@ -222,9 +222,11 @@ void TEinstellungenForm::SetPanelFarbe(int n, TColor Farbe) {
 }
 
 bool TEinstellungenForm::event(QEvent* Event) {
-    // Loaded when shown as well as when activated: a window manager need
-    // not activate the dialog before the user sees it.
-    if (Event->type() == QEvent::Show || Event->type() == QEvent::WindowActivate) FormActivate();
+    // Loaded once per opening, when shown: a window manager need not
+    // activate the dialog before the user sees it, and a later activation
+    // (back from the colour dialog or from another program) must not throw
+    // away what the user has changed since.
+    if (Event->type() == QEvent::Show) FormActivate();
     return QDialog::event(Event);
 }
 

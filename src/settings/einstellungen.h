@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog: pointer, automatic start and end, wheel zoom,
 // automatic screenshot, the monitor to freeze, the two folders, the size of
-// the tool buttons and the extra colours. Activation loads the controls
+// the tool buttons and the extra colours. Each opening loads the controls
 // from the settings variables; Uebernehmen copies them back and refreshes
 // the tool window and the overlay at once. Created once at start and kept
 // hidden between uses.

@@ -97,7 +97,7 @@ QPixmap AngebotBild() {
 }
 
 TBitBtn2* Knopf(QWidget* Eltern, const QString& Text, int y) {
-    auto* b = new TBitBtn2(Text, Eltern);
+    TBitBtn2* b = DialogKnopf(Text, Eltern);
     b->setGeometry(472, y, 144, 30);
     return b;
 }

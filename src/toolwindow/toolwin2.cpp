@@ -160,8 +160,34 @@ void TToolForm::FormActivate() {
     LoadTranslation();
     if (ScreenForm) ScreenForm->AuswahlBereichZeigen();
     // Stays above other windows by its window flags, set at creation.
-    if (AutoOpen) Timer1->start();
+    if (AutoOpen || ZeichnenBeimStart) Timer1->start();
     Start = false;
+}
+
+void TToolForm::ZeichnenStarten() {
+    if (Start) {
+        ZeichnenBeimStart = true;
+        return;
+    }
+    // A pending automatic start would otherwise end what this one began.
+    Timer1->stop();
+    // Hidden in the ready state, the window is being kept out of a capture
+    // that a Start has begun already.
+    if (WinZustand == 0 && isVisible()) StartFertigBtnClick();
+}
+
+void TToolForm::ZeichnenUmschalten() {
+    if (Start || Timer1->isActive() || WinZustand == 0)
+        ZeichnenStarten();
+    else
+        StartFertigBtnClick();
+}
+
+void TToolForm::Hervorholen() {
+    // On Wayland the controls live in the overlay while drawing mode lasts.
+    QWidget* Fenster = isVisible() || !ScreenForm ? static_cast<QWidget*>(this) : ScreenForm;
+    Fenster->raise();
+    Fenster->activateWindow();
 }
 
 void TToolForm::Timer1Timer() {

@@ -65,6 +65,13 @@ public:
 
     // Start in the ready state, Fertig in drawing mode.
     void StartFertigBtnClick();
+    // Requests from outside (the desktop's shortcuts): drawing mode starts,
+    // or nothing happens while it lasts; Start or Fertig; the window comes
+    // to the front. Before the first activation a start waits for it, as
+    // AutoOpen does.
+    void ZeichnenStarten();
+    void ZeichnenUmschalten();
+    void Hervorholen();
     // Freezes the chosen monitor into the picture and shows the overlay on
     // it; false when the capture failed (the user has been told).
     bool BildschirmEinfrieren();
@@ -101,6 +108,8 @@ public:
     // Program state: 0 ready, 1 drawing, 2 while "Fertig" closes the overlay.
     int32_t WinZustand = 0;
     bool Start = true;
+    // The first activation enters drawing mode, as with AutoOpen.
+    bool ZeichnenBeimStart = false;
     // Set once the window has closed for good.
     bool Beendet = false;
     // Set by LoadSettings: only loaded settings are saved again.

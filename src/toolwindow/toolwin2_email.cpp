@@ -55,9 +55,11 @@ void TToolForm::EmailMenuErzeugen() {
         EmailMenu->addAction(QStringLiteral("E-&Mail-Programm und Screenshot-Ordner öffnen..."));
     EMailProgrammOeffnen1->setObjectName(QStringLiteral("EMailProgrammOeffnen1"));
     EMailProgrammOeffnen1->setShortcut(Qt::CTRL | Qt::Key_E);
-    // Its key acts in drawing mode only, where the menu can be reached.
+    // Chosen in the menu it acts in every state once there is a picture;
+    // its key acts in drawing mode only (eventFilter).
+    EMailProgrammOeffnen1->installEventFilter(this);
     connect(EMailProgrammOeffnen1, &QAction::triggered, this, [this] {
-        if (WinZustand == 1) EMailProgrammOeffnen1Click();
+        if (ScreenForm && !ScreenForm->Bild().isNull()) EMailProgrammOeffnen1Click();
     });
     addAction(EMailProgrammOeffnen1);
     connect(AlsEMailversenden1, &QAction::triggered, this, &TToolForm::EmailBtnClick);

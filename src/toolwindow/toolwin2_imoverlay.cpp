@@ -43,8 +43,16 @@ protected:
 
 private:
     void Folgen() {
+        // The frame, too, lies wholly on the overlay: at an edge the window
+        // moves in by the frame's width, and the frame follows that move.
         const int b = frameWidth();
-        setGeometry(Fenster->geometry().adjusted(-b, -b, b, b));
+        const QRect M = parentWidget()->rect().adjusted(b, b, -b, -b);
+        const QPoint Ort(IMax(M.left(), IMin(Fenster->x(), M.right() + 1 - Fenster->width())),
+                         IMax(M.top(), IMin(Fenster->y(), M.bottom() + 1 - Fenster->height())));
+        if (Ort != Fenster->pos())
+            Fenster->move(Ort);
+        else
+            setGeometry(Fenster->geometry().adjusted(-b, -b, b, b));
     }
     QWidget* Fenster;
 };

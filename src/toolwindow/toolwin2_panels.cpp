@@ -42,6 +42,9 @@ bool TToolForm::eventFilter(QObject* Objekt, QEvent* Event) {
     // these events come only from a pointer that really is over this window.
     if (Event->type() == QEvent::Enter || Event->type() == QEvent::MouseMove) ToolBar1MouseMove();
     if (Event->type() == QEvent::ToolTip) return HinweisZeigen(Objekt, Event);
+    // The keys of the save and e-mail menus' items, which are taken here,
+    // belong to drawing mode.
+    if (Event->type() == QEvent::Shortcut && qobject_cast<QAction*>(Objekt)) return WinZustand != 1;
     return QWidget::eventFilter(Objekt, Event);
 }
 

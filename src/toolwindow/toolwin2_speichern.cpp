@@ -62,10 +62,12 @@ void TToolForm::SpeichernMenuErzeugen() {
                                 void (TToolForm::*Handler)()) {
         QAction* a = SpeichernMenu->addAction(Text);
         a->setObjectName(QString::fromUtf8(Name));
-        // The keys act in drawing mode only, where the menu can be reached;
-        // like the menu, they first bring the overlay in line.
+        // Chosen in the menu the items act in every state once there is a
+        // picture; their keys act in drawing mode only (eventFilter). Like
+        // the menu, they first bring the overlay in line.
+        a->installEventFilter(this);
         connect(a, &QAction::triggered, this, [this, Handler] {
-            if (WinZustand != 1) return;
+            if (!ScreenForm || ScreenForm->Bild().isNull()) return;
             PopupMenu1Popup();
             (this->*Handler)();
         });
@@ -149,6 +151,8 @@ bool TToolForm::SaveScreenshot(bool Auswahl, int32_t Format) {
 }
 
 void TToolForm::SaveBtnClick() {
+    // Before the first Start there is no picture to save.
+    if (!ScreenForm || ScreenForm->Bild().isNull()) return;
     const QWidget* SaveBtn = findChild<QWidget*>(QStringLiteral("SaveBtn"));
     SpeichernMenu->popup(SaveBtn ? SaveBtn->mapToGlobal(QPoint(0, SaveBtn->height()))
                                  : QCursor::pos());

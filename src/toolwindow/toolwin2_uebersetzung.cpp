@@ -132,12 +132,10 @@ TZiel SaveBMPTitel() {
             }};
 }
 
-// Without the key the filter stays as built in, which trimming would not
-// change.
+// An empty filter lets the dialog offer every file.
 TZiel SaveBMPFilter() {
-    return {[](TToolForm&) -> std::optional<QString> { return QString(); },
+    return {[](TToolForm& F) -> std::optional<QString> { return F.SaveBMPFilter; },
             [](TToolForm& F, const QString& s) {
-                if (s.isEmpty()) return;
                 F.SaveBMPFilter = s;
                 if (QFileDialog* d = F.SaveBMPGemacht) d->setNameFilters(DialogFilter(s));
             }};

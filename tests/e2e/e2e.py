@@ -399,14 +399,26 @@ class Skribano:
         self.env.update(env_extra or {})
         self.p = None
 
-    def starten(self):
+    def starten(self, *optionen):
         # Appending: the program writes at the end even while the test has
         # sought back to the start to read what came so far.
         self.log = open(os.path.join(self.s.ordner, "skribano-%d.log" % len(self.s.prozesse)), "a+")
-        self.p = self.s.starte([self.s.binary], env=self.env, stdout=self.log,
+        self.p = self.s.starte([self.s.binary, *optionen], env=self.env, stdout=self.log,
                                stderr=subprocess.STDOUT)
         self.werkzeug = warte_bis(self._werkzeugfenster, text="Werkzeugfenster erscheint")
         return self
+
+    def befehl(self, *optionen, env_extra=None):
+        """Runs "skribano OPTIONEN" beside the program, as a desktop shortcut
+        would: (exit code, its output, seconds)."""
+        anfang = time.monotonic()
+        try:
+            r = subprocess.run([self.s.binary, *optionen], env=dict(self.env, **(env_extra or {})),
+                               capture_output=True, timeout=30, stdin=subprocess.DEVNULL)
+        except subprocess.TimeoutExpired:
+            raise Fehlschlag("skribano %s endet nicht" % " ".join(optionen))
+        return (r.returncode, (r.stdout + r.stderr).decode(errors="replace"),
+                time.monotonic() - anfang)
 
     def warte_auf_ende(self, zeit, text):
         """The exit code once the program ended within zeit seconds; a

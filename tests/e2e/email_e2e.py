@@ -5,12 +5,14 @@ about the e-mail files of the run."""
 
 import glob
 import os
+import re
 import struct
 import time
 import urllib.parse
 
 from drucken_e2e import fenster_namens
 from e2e import Bild, Sitzung, Skribano, pruefe, rechteck_abweichungen, warte_bis
+from einstellungen_e2e import _schreibe_konfig
 from referenz import warte_auf_menu
 
 B, H = 1280, 800
@@ -20,10 +22,13 @@ FRAGE = "E-Mail-Screenshot(s) wurde(n) im Ordner "
 
 
 class Ablauf:
-    def __init__(self, s, umgebung):
+    def __init__(self, s, umgebung, einstellungen=None):
         self.s = s
         s.zeige_hintergrund(Bild.muster(B, H, 3))
-        self.app = app = Skribano(s, env_extra=umgebung).starten()
+        self.app = app = Skribano(s, env_extra=umgebung)
+        if einstellungen:
+            _schreibe_konfig(app, einstellungen)
+        app.starten()
         self.overlay, _ = app.zeichenmodus((0, 0, B, H))
 
     def dateien(self):
@@ -97,8 +102,24 @@ def versand_und_frage_beim_schliessen(display):
     with Sitzung(display, B, H) as s:
         post = os.path.join(s.ordner, "post")
         os.makedirs(post)
+        # The e-mail folder below a regular file cannot be created; then no
+        # file can be written in it; both times no number is kept.
+        ordner = os.path.join(s.env["HOME"], "ziel", "Email")
+        open(os.path.dirname(ordner), "w").close()
         _wartezeiger(s.env["HOME"])
-        a = Ablauf(s, {"MAILER": _mailprogramm(post)})
+        a = Ablauf(s, {"MAILER": _mailprogramm(post)}, {"EmailDir": ordner})
+        a.als_png_versenden()
+        pruefe("Versand konnte nicht erstellt werden:\n%s\nKorrigieren" % ordner in
+               a.app.ausgabe(), "Ordnermeldung: " + a.letzte_meldung())
+        a.meldung_beantworten("Return")
+        os.remove(os.path.dirname(ordner))
+        os.makedirs(os.path.dirname(ordner))
+        os.symlink("/proc", ordner)
+        a.als_png_versenden()
+        datei = r"Datei konnte nicht erstellt werden:\n%s/\d{8}-\d{6}-001\.png\n" % re.escape(ordner)
+        pruefe(re.search(datei, a.app.ausgabe()), "Schreibfehler: " + a.letzte_meldung())
+        a.meldung_beantworten("Return")
+        os.remove(ordner)
 
         # A mail program that fails: the file goes again.
         _code(post, 1)

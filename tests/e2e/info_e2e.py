@@ -3,6 +3,7 @@ F1 and Alt+F1, Escape, the settings applied at once and stored at the end,
 and the online help handed to a stand-in browser or reported missing."""
 
 import os
+import subprocess
 import time
 
 from e2e import Bild, Sitzung, Skribano, pruefe, warte_bis
@@ -11,9 +12,11 @@ from einstellungen_e2e import _beenden_mit_schliessen, _lies_konfig, _schreibe_k
 B, H = 1280, 800
 HILFE = "https://skribano.example.org/hilfe.php"
 # Client positions of the info box's help button and the settings dialog's
-# screenshot folder field, as the dialogs lay them out.
+# screenshot folder field and first extra-colour panel, as the dialogs lay
+# them out.
 HILFE_KNOPF = (472 + 72, 489 + 15)
 SCREENSHOT_FELD = (483 + 16 + 100, 8 + 36 + 11)
+ZUSATZFARBE_1 = (483 + 180 + 50, 240 + 20 + 11)
 
 
 def _namen(app):
@@ -85,13 +88,29 @@ def f1_und_alt_f1(display):
         _warte_weg(app, "Info")
 
 
+def _anderes_programm_und_zurueck(s, fenster):
+    """Another program's window becomes active, then fenster again."""
+    s.starte(["xmessage", "-name", "anderes", "ein anderes Programm"], stdout=subprocess.DEVNULL,
+             stderr=subprocess.DEVNULL)
+    anderes = warte_bis(lambda: s.befehl("xdotool", "search", "--onlyvisible", "--classname",
+                                         "anderes", pruefen=False).split(),
+                        text="Anderes Programm erscheint")[0]
+    s.xdotool("windowactivate", "--sync", anderes)
+    s.xdotool("windowactivate", "--sync", fenster)
+
+
 def ok_wirkt_sofort_und_bleibt(display):
     with Sitzung(display, B, H) as s:
         s.zeige_hintergrund(Bild.muster(B, H, 4))
         app = Skribano(s)
         _schreibe_konfig(app, {"MonitorMode": 7, "ScreenshotDir": "/tmp/anderswo"})
         app.starten()
+        # The info box alone first, then the settings over it.
+        s.taste(app.werkzeug, "F1")
+        s.taste(_warte_auf(app, "Info"), "Escape")
+        _warte_weg(app, "Info")
         overlay = _zeichenmodus(app, (0, 0, B, H))
+        s.klick(400, 300)
         s.taste(overlay, "alt+F1")
         einst = _warte_auf(app, "Einstellungen")
         s.taste(einst, "alt+b")
@@ -99,6 +118,8 @@ def ok_wirkt_sofort_und_bleibt(display):
         s.xdotool("type", "40")
         _klick_im_fenster(app, einst, SCREENSHOT_FELD)
         s.xdotool("key", "ctrl+a", "BackSpace")
+        # Made active again before OK: what was typed stays.
+        _anderes_programm_und_zurueck(s, einst)
         s.xdotool("key", "Return")
         _warte_weg(app, "Einstellungen")
         # At once, still drawing: a tool window 82 pixels wide.
@@ -108,9 +129,9 @@ def ok_wirkt_sofort_und_bleibt(display):
                "Zeichenmodus bleibt")
         s.taste(_warte_auf(app, "Info"), "Escape")
         _warte_weg(app, "Info")
-        s.taste(app.werkzeug, "F9")
-        app.warte_ohne_overlay()
-        _beenden_mit_schliessen(app)
+        # Closed with its keys while drawing: the program ends at once.
+        s.taste(app.werkzeug, "alt+F4")
+        pruefe(app.warte_auf_ende(2, "Alt+F4 auf dem Werkzeugfenster") == 0, "Ende ohne Fehler")
         werte = _lies_konfig(app)
         pruefe(werte.get("WerkzeugGroesseX") == "40", "WerkzeugGroesseX=%s" %
                werte.get("WerkzeugGroesseX"))
@@ -127,6 +148,17 @@ def groesse_5000_mit_enter(display):
         info = _warte_auf(app, "Info")
         s.taste(info, "alt+e")
         einst = _warte_auf(app, "Einstellungen")
+        # The real colour dialog for the first extra colour: the colour picked
+        # stays on the panel when the settings dialog is active again.
+        _klick_im_fenster(app, einst, ZUSATZFARBE_1)
+        farbe = warte_bis(lambda: [i for i, n in _namen(app).items()
+                                   if n not in ("Info", "Einstellungen", "Skribano")],
+                          text="Farbdialog erscheint")[0]
+        s.taste(farbe, "alt+h")
+        s.xdotool("key", "ctrl+a")
+        s.xdotool("type", "#123456")
+        s.xdotool("key", "Return")
+        warte_bis(lambda: farbe not in _namen(app), text="Farbdialog schließt")
         s.taste(einst, "alt+b")
         s.xdotool("key", "ctrl+a")
         s.xdotool("type", "5000")
@@ -138,7 +170,9 @@ def groesse_5000_mit_enter(display):
         s.taste(_warte_auf(app, "Info"), "Escape")
         _warte_weg(app, "Info")
         _beenden_mit_schliessen(app)
-        pruefe(_lies_konfig(app).get("WerkzeugGroesseX") == "100", "WerkzeugGroesseX=100")
+        werte = _lies_konfig(app)
+        pruefe(werte.get("WerkzeugGroesseX") == "100", "WerkzeugGroesseX=100")
+        pruefe(werte.get("ZusatzCol1") == str(0x563412), "ZusatzCol1=%s" % werte.get("ZusatzCol1"))
 
 
 def _ohne_handler(s):

@@ -3,12 +3,18 @@
 import time
 
 from e2e import Bild, Sitzung, Skribano, pruefe, rechteck_abweichungen, warte_bis
+from einstellungen_e2e import _lies_konfig
 
 B, H = 1920, 1080
 
 
 def _abweichungen(s, bild, rect, ausser=()):
     return rechteck_abweichungen(s.bildschirm(), bild, rect, ausser)
+
+
+def _befehl(app, option):
+    code, text, _ = app.befehl(option)
+    pruefe(code == 0 and text == "", "skribano %s: Code %d, %s" % (option, code, text))
 
 
 def einfrieren_zeichnen_fertig(display):
@@ -96,7 +102,25 @@ def zweiter_start(display):
         pruefe(erster.p.poll() is None, "Der erste läuft weiter")
         pruefe(erster.werkzeug in s.fenster(erster.p.pid), "Sein Werkzeugfenster bleibt")
         erster.start_fertig_klicken()
-        erster.warte_auf_overlay((0, 0, B, H))
+        overlay, _ = erster.warte_auf_overlay((0, 0, B, H))
+
+        # The options: help, a wrong one, no bus, and --quit saving as a close does.
+        code, text, _ = erster.befehl("--help")
+        pruefe(code == 0 and all("--" + o in text for o in ("start", "toggle", "quit", "version")),
+               "--help nennt die Optionen:\n" + text)
+        code, text, _ = erster.befehl("--zeichnen")
+        pruefe(code == 2 and "Unbekannte Option „--zeichnen“" in text, "Code %d: %s" % (code, text))
+        code, text, dauer = erster.befehl("--toggle", env_extra={
+            "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + s.ordner + "/kein-bus"})
+        pruefe(code == 1 and "Sitzungsbus ist nicht erreichbar" in text and dauer < 5,
+               "Ohne Bus: Code %d nach %.1f s: %s" % (code, dauer, text))
+        s.taste(overlay, "ctrl+4")
+        time.sleep(0.3)
+        _befehl(erster, "--quit")
+        pruefe(erster.warte_auf_ende(10, "--quit") == 0, "--quit beendet das Programm normal")
+        pruefe(_lies_konfig(erster).get("StiftdickeMode") == "4", "--quit speichert")
+        # With none running, --start starts one straight into drawing mode.
+        Skribano(s).starten("--start").warte_auf_overlay((0, 0, B, H))
 
 
 def skalierung_ohne_wirkung(display):
@@ -118,7 +142,8 @@ def skalierung_ohne_wirkung(display):
 
 
 def zwei_monitore_werkzeugmonitor(display):
-    # MonitorMode 0: the monitor under the tool window is frozen and covered.
+    # MonitorMode 0: the monitor under the tool window is frozen and covered,
+    # by a click or asked for by another process (--start, then --toggle).
     links, rechts = (0, 0, B, H), (B, 0, B, H)
     with Sitzung(display, 2 * B, H, monitore=[links, rechts]) as s:
         bild = Bild.muster(2 * B, H, 6)
@@ -128,9 +153,13 @@ def zwei_monitore_werkzeugmonitor(display):
             if ort:
                 s.xdotool("windowmove", "--sync", app.werkzeug, *ort)
                 time.sleep(0.3)
-            app.start_fertig_klicken()
+                _befehl(app, "--start")
+            else:
+                app.start_fertig_klicken()
             app.warte_auf_overlay(monitor)
             time.sleep(0.3)
+            if ort:
+                _befehl(app, "--start")  # drawing already: nothing happens
             neu = Bild.muster(2 * B, H, 7 if ort is None else 6)
             eingefroren = bild
             s.zeige_hintergrund_ohne_warten(neu)
@@ -140,9 +169,20 @@ def zwei_monitore_werkzeugmonitor(display):
             pruefe(n == 0, "Monitor %s eingefroren: %d, erste %s" % (monitor, n, erstes))
             n, erstes = rechteck_abweichungen(schirm, neu, anderer, [app.werkzeug_rahmen()])
             pruefe(n == 0, "Monitor %s frei: %d, erste %s" % (anderer, n, erstes))
-            app.start_fertig_klicken()
+            if ort:
+                _befehl(app, "--toggle")
+            else:
+                app.start_fertig_klicken()
             app.warte_ohne_overlay()
             bild = neu
+        for zeichnen in (True, False):
+            _befehl(app, "--toggle")
+            if zeichnen:
+                app.warte_auf_overlay(rechts)
+            else:
+                app.warte_ohne_overlay()
+            warte_bis(lambda: (app.werkzeug_geometrie()[3] > Skribano.START_HOEHE) == zeichnen,
+                      text="--toggle: Zeichenmodus %s" % zeichnen)
 
 
 def wiederholter_start_4k(display):

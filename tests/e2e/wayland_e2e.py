@@ -514,6 +514,12 @@ def _einfrieren_zeichnen_fertig(nummer, skala, skala2=1):
                                          [pixel, _zeiger_weg(*fertig, skala2), _zeiger_weg(600, 460, skala2)])
         pruefe(n == 0, "Fertig gibt den Desktop zurück: %d Abweichungen, erste %s" % (n, erstes))
         pruefe(app.p.poll() is None, "Programm läuft weiter")
+        # The same round trip from a desktop shortcut: skribano --toggle.
+        for zeichnen in (True, False):
+            r = subprocess.run([s.binary, "--toggle"], env=app.env, capture_output=True, timeout=30)
+            pruefe(r.returncode == 0, "--toggle: %s" % r.stderr.decode(errors="replace"))
+            warte_bis(lambda: (app.overlay() is not None) == zeichnen and
+                      (app.werkzeug() is None) == zeichnen, text="--toggle: Zeichnen %s" % zeichnen)
 
 
 def einfrieren_zeichnen_fertig(nummer):

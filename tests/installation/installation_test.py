@@ -102,6 +102,10 @@ def desktop_eintrag(ziel):
     pruefe(e["Categories"] == "Graphics;2DGraphics;", "Kategorien: " + e["Categories"])
     for schluessel in ("Comment", "Comment[de]", "Keywords", "Keywords[de]"):
         pruefe(e.get(schluessel, ""), "Eintrag hat " + schluessel)
+    aktionen = {eintrag["Desktop Action " + a]["Name"]: eintrag["Desktop Action " + a]["Exec"]
+                for a in e.get("Actions", "").split(";") if a}
+    pruefe(aktionen == {"Zeichnen starten": "skribano --start", "Beenden": "skribano --quit"},
+           "Aktionen des Eintrags: %s" % aktionen)
     return e
 
 

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
@@ -239,7 +240,7 @@ TEST_F(AusgabeTest, OpeningAFolderThatCannotBeCreatedSaysSo) {
                   "\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
 }
 
-TEST_F(AusgabeTest, SaveMenuKeysWorkInBothWindowsAndOnlyInDrawingMode) {
+TEST_F(AusgabeTest, SaveMenuItemsActInEveryStateTheirKeysOnlyInDrawingMode) {
     for (QWidget* w : {static_cast<QWidget*>(Tool.get()), static_cast<QWidget*>(Screen.get())}) {
         const QList<QAction*> a = w->actions();
         EXPECT_TRUE(a.contains(Tool->Speichernunter1));
@@ -261,12 +262,26 @@ TEST_F(AusgabeTest, SaveMenuKeysWorkInBothWindowsAndOnlyInDrawingMode) {
     EXPECT_EQ(Menu[2]->text(), "Als &JPG-Bild in Screenshot-Ordner ablegen");
     EXPECT_EQ(Menu[3]->text(), "Screenshot-&Ordner öffnen");
 
-    // In the ready state the key does nothing.
-    Tool->AlsPNGScreenshotSpeichern->trigger();
+    const auto Taste = [](QAction* a) {
+        QShortcutEvent e(a->shortcut(), 0);
+        QCoreApplication::sendEvent(a, &e);
+    };
+    // In the ready state, after "Fertig", the key does nothing and the item
+    // chosen in the menu acts; in drawing mode the key acts too.
+    Taste(Tool->AlsPNGScreenshotSpeichern);
     EXPECT_TRUE(Bilder().isEmpty());
-    Tool->SetZustandZeichnen();
     Tool->AlsPNGScreenshotSpeichern->trigger();
     EXPECT_EQ(Bilder().size(), 1);
+    Tool->SetZustandZeichnen();
+    Taste(Tool->AlsPNGScreenshotSpeichern);
+    EXPECT_EQ(Bilder().size(), 2);
+    // So does the e-mail menu's item that opens the screenshot folder.
+    Tool->SetZustandBereit();
+    OrdnerUnmoeglich();
+    Taste(Tool->EMailProgrammOeffnen1);
+    EXPECT_TRUE(Meldungen.Liste.empty());
+    Tool->EMailProgrammOeffnen1->trigger();
+    EXPECT_EQ(Meldungen.Liste.size(), 1u);
 }
 
 TEST_F(AusgabeTest, F7RemovesTheToolMarkBeforeStoring) {

@@ -1,5 +1,9 @@
 #include "controls/buttons2.h"
 #include "controls/numedit.h"
+#include "output/druck.h"
+#include "overlay/auswahl.h"
+#include "settings/einstellungen.h"
+#include "settings/info.h"
 
 #include <QDialog>
 #include <QMouseEvent>
@@ -249,4 +253,24 @@ TEST_F(Knopf, GlyphShowsTheImageOfTheStateStretchedOverTheFace) {
     EXPECT_EQ(B.NumGlyphs(), 4);
     B.SetMargin(-2);
     EXPECT_EQ(B.Margin(), 0);
+}
+
+// Every dialog button has Style3D 1 and no caption shadow: captioned in
+// blue, it shows no black pixel inside its frame.
+TEST(BitBtn2, DialogButtonsDrawTheirCaptionWithoutShadow) {
+    TAuswahlForm Auswahl;
+    TEinstellungenForm Einstellungen;
+    TInfoBox Info;
+    TDruckForm Druck;
+    for (QDialog* d : std::initializer_list<QDialog*>{&Auswahl, &Einstellungen, &Info, &Druck})
+        for (TBitBtn2* b : d->findChildren<TBitBtn2*>()) {
+            QPalette p = b->palette();
+            p.setColor(QPalette::ButtonText, Qt::blue);
+            b->setPalette(p);
+            QFont f = b->font();
+            f.setStyleStrategy(QFont::NoAntialias);
+            b->setFont(f);
+            EXPECT_TRUE(Knopf::Punkte(Bild(*b), Qt::black).isEmpty()) << b->text().toStdString();
+            EXPECT_EQ(b->Style3D(), 1) << b->text().toStdString();
+        }
 }

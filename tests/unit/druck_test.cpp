@@ -114,6 +114,17 @@ TEST_F(DruckDialog, TheSelectedAreaGivesTheRatio) {
     Zeigen();
     EXPECT_DOUBLE_EQ(Druck->fakxy, 4.0);
     EXPECT_DOUBLE_EQ(double(Druck->HoeheEdit->GetFloat()), 4.0);
+    // Opened again without being made active (a window manager need not
+    // activate it): the ratio of what is printed now, and the focus.
+    Druck->hide();
+    Druck->DruckerInfo->clear();
+    Tool->BereichRect = TRect{100, 50, 300, 150};
+    Druck->setAttribute(Qt::WA_ShowWithoutActivating);
+    Druck->show();
+    EXPECT_DOUBLE_EQ(Druck->fakxy, 2.0);
+    EXPECT_DOUBLE_EQ(double(Druck->HoeheEdit->GetFloat()), 8.0);
+    EXPECT_FALSE(Druck->DruckerInfo->text().isEmpty());
+    EXPECT_EQ(Druck->focusWidget(), Druck->DruckBtn);
 }
 
 TEST_F(DruckDialog, AnAreaWithoutHeightHasNoRatio) {

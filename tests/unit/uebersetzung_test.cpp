@@ -90,10 +90,13 @@ TEST_F(UebersetzungTest, EmptyFileTrimsAndPadsAgain) {
 }
 
 TEST_F(UebersetzungTest, EmptyValueEmptiesTheText) {
-    Datei("[skribano_translation]\nbtn_blattweiss=\nbtn_groesse=\n");
+    Datei("[skribano_translation]\nbtn_blattweiss=\nbtn_groesse=\nspeichern_filter=\n");
     Tool->LoadTranslation();
     EXPECT_EQ(Tool->WeiesBlatt1->text(), QString());
     EXPECT_EQ(Tool->Strichdicke1->title(), QString());
+    // No filter: the save dialog offers every file.
+    EXPECT_EQ(Tool->SaveBMPFilter, QString());
+    EXPECT_TRUE(Tool->SaveBMP().nameFilters().isEmpty());
 }
 
 TEST_F(UebersetzungTest, StartTextShownAtOnceAndPaddedGroupBox) {
