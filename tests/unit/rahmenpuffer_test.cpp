@@ -112,8 +112,9 @@ TEST(Rahmenpuffer, PreparedFramesAreFaultedInAheadAndGivenBackUnused) {
     // buffer are a mapping of their own, huge pages requested.
     constexpr qsizetype Groesse = qsizetype(2048) * 1024 * 4;
     constexpr long Kib = long(Groesse / 1024);
-    const auto Bereit = [] { return Abbildungen(Kib, Kib); };
-    ASSERT_EQ(Bereit(), 0);
+    // Other mappings of that size may exist (the sanitizers' own).
+    const int Andere = Abbildungen(Kib, Kib);
+    const auto Bereit = [&] { return Abbildungen(Kib, Kib) - Andere; };
     RahmenpufferVorbereiten(Groesse, 2);
     ASSERT_TRUE(Binnen(20000, [&] { return Bereit() == 2; })) << Bereit();
     // A picture takes one of them, and it stays.
