@@ -15,13 +15,13 @@
 
 namespace {
 
-constexpr int W = 3840, H = 2160;
+constexpr int Breite4K = 3840, Hoehe4K = 2160;
 
-QImage Foto() {
-    QImage img(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y) {
+QImage FotoMuster() {
+    QImage img(Breite4K, Hoehe4K, QImage::Format_RGB32);
+    for (int y = 0; y < Hoehe4K; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < W; ++x)
+        for (int x = 0; x < Breite4K; ++x)
             line[x] = qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, (x + y) & 0xFF);
     }
     return img;
@@ -34,9 +34,9 @@ struct Ansicht {
 
     Ansicht() {
         QCursor::setPos(QPoint(100000, 100000));
-        Screen->setGeometry(0, 0, W, H);
+        Screen->setGeometry(0, 0, Breite4K, Hoehe4K);
         Screen->show();
-        const QImage b = Foto();
+        const QImage b = FotoMuster();
         Tool->OrigScrBmp = Tool->OrigScrStartBmp = Tool->BackupBmp = Tool->BackupOrigScrBmp = b;
         Screen->BildLaden(b, true);
         Tool->Start = false;
@@ -56,9 +56,9 @@ void ZoomAuf1000(Ansicht& a) {
 void BM_ZoomRepaint1000(benchmark::State& state) {
     Ansicht a;
     ZoomAuf1000(a);
-    QImage Ziel(W, H, QImage::Format_RGB32);
+    QImage Ziel(Breite4K, Hoehe4K, QImage::Format_RGB32);
     for (auto _ : state) {
-        a.Screen->Img2->Malen(Ziel, QPoint(0, 0), QRect(0, 0, W, H));
+        a.Screen->Img2->Malen(Ziel, QPoint(0, 0), QRect(0, 0, Breite4K, Hoehe4K));
         benchmark::ClobberMemory();
     }
 }
@@ -85,8 +85,8 @@ void BM_LensMove(benchmark::State& state) {
     int64_t i = 0;
     for (auto _ : state) {
         ++i;
-        const int x = 200 + static_cast<int>((i * 7) % (W - 400));
-        const int y = 200 + static_cast<int>((i * 3) % (H - 400));
+        const int x = 200 + static_cast<int>((i * 7) % (Breite4K - 400));
+        const int y = 200 + static_cast<int>((i * 3) % (Hoehe4K - 400));
         a.Screen->Img1MouseMove(TShiftState(), x, y);
     }
 }

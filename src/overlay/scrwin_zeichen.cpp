@@ -11,7 +11,7 @@ namespace {
 // Stand-ins of the symbol font's check and cross glyphs.
 const QString ZeichenFont = QStringLiteral("DejaVu Sans");
 const QString Haekchen = QStringLiteral("\u2714");
-const QString Kreuz = QStringLiteral("\u2718");
+const QString KreuzZeichen = QStringLiteral("\u2718");
 constexpr TColor HaekchenGruen = RGBToTColor(0, 196, 0);
 constexpr TColor KreuzRot = RGBToTColor(220, 0, 0);
 
@@ -49,7 +49,7 @@ void TScreenForm::ZeichenZweig(TShiftState Shift, int32_t xneu, int32_t yneu) {
         if (IstHaekchen)
             SetzeZeichen(Sx, Sy, Haekchen, ZeichenFont, HaekchenGruen);
         else
-            SetzeZeichen(Sx, Sy, Kreuz, ZeichenFont, KreuzRot);
+            SetzeZeichen(Sx, Sy, KreuzZeichen, ZeichenFont, KreuzRot);
     }
     IstHaekchen ? HaekchenMarke() : KreuzMarke();
 }

@@ -28,7 +28,7 @@ struct TSegment {
 
 // The segments are used on the thread that captures, come back wherever
 // their picture goes, and are prepared on a worker.
-std::mutex& Sperre() {
+std::mutex& SegmentSperre() {
     static auto* m = new std::mutex;
     return *m;
 }
@@ -39,7 +39,7 @@ std::condition_variable& Fertig() {
 }
 
 // Segments a worker is preparing now.
-int InArbeit = 0;
+int SegmenteInArbeit = 0;
 
 // Segments live until the program ends; the kernel frees them with it
 // (they are marked for removal as soon as the server has attached them).
@@ -50,7 +50,7 @@ std::vector<TSegment*>& Segmente() {
 }
 
 void Freigeben(void* Info) {
-    const std::lock_guard<std::mutex> l(Sperre());
+    const std::lock_guard<std::mutex> l(SegmentSperre());
     static_cast<TSegment*>(Info)->Benutzt = false;
 }
 
@@ -118,8 +118,8 @@ void Abhaengen(xcb_connection_t* c, TSegment* s) {
 // of other sizes (the monitor changed) are given back first. A segment
 // being prepared is waited for: finishing it costs less than a new one.
 TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
-    std::unique_lock<std::mutex> l(Sperre());
-    Fertig().wait(l, [] { return InArbeit == 0; });
+    std::unique_lock<std::mutex> l(SegmentSperre());
+    Fertig().wait(l, [] { return SegmenteInArbeit == 0; });
     std::vector<TSegment*>& Alle = Segmente();
     for (TSegment* s : Alle)
         if (!s->Benutzt && s->Groesse == Groesse) {
@@ -143,11 +143,11 @@ TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
     return s;
 }
 
-void Vorbereiten(xcb_connection_t* c, size_t Groesse) {
+void SegmentVorbereiten(xcb_connection_t* c, size_t Groesse) {
     TSegment* s = NeuesSegment(c, Groesse, true);
-    const std::lock_guard<std::mutex> l(Sperre());
+    const std::lock_guard<std::mutex> l(SegmentSperre());
     if (s) Segmente().push_back(s);
-    --InArbeit;
+    --SegmenteInArbeit;
     Fertig().notify_all();
 }
 
@@ -182,19 +182,19 @@ void ShmAufnahmeVorbereiten(const QRect& Rect) {
     if (!c) return;
     const size_t Groesse = size_t(Rect.width()) * size_t(Rect.height()) * 4;
     {
-        const std::lock_guard<std::mutex> l(Sperre());
+        const std::lock_guard<std::mutex> l(SegmentSperre());
         for (const TSegment* s : Segmente())
             if (!s->Benutzt && s->Groesse == Groesse) return;
-        if (InArbeit > 0) return;
-        ++InArbeit;
+        if (SegmenteInArbeit > 0) return;
+        ++SegmenteInArbeit;
     }
-    std::thread(Vorbereiten, c, Groesse).detach();
+    std::thread(SegmentVorbereiten, c, Groesse).detach();
 }
 
 void VorbereiteteShmFreigeben() {
     xcb_connection_t* c = Verbindung();
     if (!c) return;
-    const std::lock_guard<std::mutex> l(Sperre());
+    const std::lock_guard<std::mutex> l(SegmentSperre());
     std::vector<TSegment*>& Alle = Segmente();
     for (auto i = Alle.begin(); i != Alle.end();) {
         if ((*i)->Benutzt || !(*i)->Vorbereitet) {

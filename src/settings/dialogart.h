@@ -1,5 +1,5 @@
 #pragma once
-// What the info box and the settings dialog share: the font (Arial of 12
+// What the info box and the settings dialog share: captions, the font (Arial of 12
 // pixels, which Liberation Sans matches metric for metric), a fixed size
 // with only the close button, always on top, and their place in the middle
 // of the screen.
@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 inline QFont DialogSchrift(int Pixel = 12, bool Fett = false) {
@@ -33,4 +34,11 @@ inline void DialogMitte(QDialog* D) {
     const QRect r = s->availableGeometry();
     D->move(r.x() + (r.width() - D->frameGeometry().width()) / 2,
             r.y() + (r.height() - D->frameGeometry().height()) / 2);
+}
+
+// A caption at a fixed place, as the dialogs lay out every control.
+inline QLabel* Beschriftung(QWidget* Eltern, const QString& Text, const QRect& Ort) {
+    auto* l = new QLabel(Text, Eltern);
+    l->setGeometry(Ort);
+    return l;
 }

@@ -44,12 +44,6 @@ template <class T> T* Knopf(QGroupBox* g, const QString& Text, int y) {
     return k;
 }
 
-QLabel* Beschriftung(QWidget* Eltern, const QString& Text, const QRect& Ort) {
-    auto* l = new QLabel(Text, Eltern);
-    l->setGeometry(Ort);
-    return l;
-}
-
 TNumEditZ* GroessenFeld(QGroupBox* g, int x, int32_t Min) {
     auto* e = new TNumEditZ(g);
     e->setGeometry(x, 20, 81, 21);

@@ -44,12 +44,6 @@ const QString LizenzText =
                    "Screenshots und E-Mail-Anhänge in den Ordnern, die Sie unter "
                    "\"Einstellungen...\" wählen. Das Programm sendet keine Daten ins Internet.");
 
-QLabel* Beschriftung(QWidget* Eltern, const QString& Text, const QRect& Ort) {
-    auto* l = new QLabel(Text, Eltern);
-    l->setGeometry(Ort);
-    return l;
-}
-
 // Blue, underlined, with the hand pointer.
 QLabel* Verweis(QWidget* Eltern, const QString& Text, const QRect& Ort,
                 const QColor& Farbe = Qt::blue) {

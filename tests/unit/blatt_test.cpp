@@ -12,7 +12,7 @@
 namespace {
 
 const QRgb Grau = qRgb(184, 184, 184);
-const QRgb Weiss = qRgb(255, 255, 255);
+const QRgb WeissRgb = qRgb(255, 255, 255);
 const QRgb Blau = qRgb(0, 0, 255);
 
 // A blue picture of Bild's size with the sheet of area F painted on it; the
@@ -41,7 +41,7 @@ QImage Blatt(QSize Bild, QSize F, const std::function<void(TCanvas&)>& Muster) {
 
 // Background colour of the sheet area F (W + 1 by H + 1 from the corner).
 std::function<QRgb(int, int)> Grund(QSize F) {
-    return [F](int x, int y) { return x <= F.width() && y <= F.height() ? Weiss : Blau; };
+    return [F](int x, int y) { return x <= F.width() && y <= F.height() ? WeissRgb : Blau; };
 }
 
 std::vector<int> GraueZeilen(const QImage& img) {
@@ -135,11 +135,11 @@ TEST(BlattGeometrie, PointGridOn1920x1080Has23RowsOf41CrossesOfArm2) {
         EXPECT_EQ(img.pixel(480 + d, 240), Grau);
         EXPECT_EQ(img.pixel(480, 240 + d), Grau);
     }
-    EXPECT_EQ(img.pixel(477, 240), Weiss);
-    EXPECT_EQ(img.pixel(483, 240), Weiss);
-    EXPECT_EQ(img.pixel(481, 241), Weiss);
+    EXPECT_EQ(img.pixel(477, 240), WeissRgb);
+    EXPECT_EQ(img.pixel(483, 240), WeissRgb);
+    EXPECT_EQ(img.pixel(481, 241), WeissRgb);
     EXPECT_EQ(img.pixel(2, 0), Grau);
-    EXPECT_EQ(img.pixel(3, 0), Weiss);
+    EXPECT_EQ(img.pixel(3, 0), WeissRgb);
     // The last row and column lie at 1056 and 1920; there is none after them.
     EXPECT_EQ(img.pixel(1920, 1056), Grau);
     EXPECT_EQ(img.pixel(1922, 1056), Grau);
@@ -174,18 +174,18 @@ TEST_F(BlattTest, MenuOpensAtTheLowerLeftCornerOfTheButton) {
 
 TEST_F(BlattTest, MenuEntriesRunTheirSheets) {
     Tool->WeiesBlatt1->trigger();
-    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 5), Weiss);
+    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 5), WeissRgb);
     Tool->SchwarzesBlatt1->trigger();
     EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 5), qRgb(0, 0, 0));
     Tool->KariertesBlatt1->trigger();
     EXPECT_EQ(Tool->OrigScrBmp.pixel(48, 5), Grau);
-    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 71), Weiss);
+    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 71), WeissRgb);
     Tool->LiniertesBlatt1->trigger();
-    EXPECT_EQ(Tool->OrigScrBmp.pixel(48, 5), Weiss);
+    EXPECT_EQ(Tool->OrigScrBmp.pixel(48, 5), WeissRgb);
     EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 71), Grau);
     Tool->KleineKreuze1->trigger();
     EXPECT_EQ(Tool->OrigScrBmp.pixel(49, 48), Grau);
-    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 71), Weiss);
+    EXPECT_EQ(Tool->OrigScrBmp.pixel(5, 71), WeissRgb);
     Tool->AktuellesBild->trigger();
     EXPECT_EQ(AnzahlVerschieden(Tool->OrigScrBmp, Testbild()), 0);
 }
@@ -195,8 +195,8 @@ TEST_F(BlattTest, SheetCoversAPictureLargerThanThePrimaryScreen) {
     const QSize Gross = Schirm + QSize(100, 150);
     Hintergrund(Testbild(Gross.width(), Gross.height()));
     Tool->WeiesBlatt1Click();
-    EXPECT_EQ(AnzahlVerschieden(Tool->OrigScrBmp, Einfarbig(Weiss, Gross.width(), Gross.height())),
-              0);
+    EXPECT_EQ(
+        AnzahlVerschieden(Tool->OrigScrBmp, Einfarbig(WeissRgb, Gross.width(), Gross.height())), 0);
     // The lines keep their places and continue over the extra area.
     Tool->LiniertesBlatt1Click();
     const int n = Round(Gross.height() / 72.0);

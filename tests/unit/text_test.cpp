@@ -8,7 +8,7 @@
 
 namespace {
 
-const QRgb Weiss = qRgb(255, 255, 255);
+const QRgb WeissRgb = qRgb(255, 255, 255);
 const TColor Rot = 0x000000FF;
 
 } // namespace
@@ -17,7 +17,7 @@ class TextTest : public ZeichenTest {
 protected:
     void SetUp() override {
         ZeichenTest::SetUp();
-        Hintergrund(Einfarbig(Weiss));
+        Hintergrund(Einfarbig(WeissRgb));
     }
     void Taste(int Key, Qt::KeyboardModifiers Mod = Qt::NoModifier, const QString& Text = {}) {
         QKeyEvent Ev(QEvent::KeyPress, Key, Mod, Text);
@@ -61,7 +61,7 @@ TEST_F(TextTest, ShadowOnlyForLargeColouredText) {
     for (const Fall& f : {Fall{3, Rot, true}, Fall{2, Rot, false}, Fall{3, clBlack, false},
                           Fall{4, 0x00FF0000, true}, Fall{1, 0x00FF0000, false}}) {
         SCOPED_TRACE(testing::Message() << f.DickeNr << " " << f.Farbe);
-        Hintergrund(Einfarbig(Weiss));
+        Hintergrund(Einfarbig(WeissRgb));
         Waehle(6, f.DickeNr);
         Farbe(f.Farbe, pmCopy);
         const QImage Vorher = Bild().copy();
@@ -218,7 +218,7 @@ TEST_F(TextTest, WrittenTextLiesWhereTheFieldShowedIt) {
     Farbe(clBlack, pmCopy);
     for (int d = 1; d <= 4; ++d) {
         SCOPED_TRACE(d);
-        Hintergrund(Einfarbig(Weiss));
+        Hintergrund(Einfarbig(WeissRgb));
         Waehle(6, d);
         Oeffnen(10, 100);
         Tippen(QStringLiteral("Zeile"));
