@@ -8,9 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh alles
 ./scripts/build.sh normal
-(cd build && ctest --output-on-failure --timeout 300 -j"$(nproc)" --output-junit ctest.xml)
+# The installation and package checks run while the sanitized build compiles.
+(cd build && ctest --output-on-failure --timeout 300 --output-junit ctest.xml) &
+normal=$!
 source tests/sanitizer/umgebung.sh
 ./scripts/build.sh sanitizer
+wait $normal
 (cd build-sanitizer && ctest --output-on-failure --timeout 600 -j"$(nproc)" --output-junit ctest.xml)
 python3 scripts/testzahlen.py build/ctest.xml build-sanitizer/ctest.xml \
   --gtest build-sanitizer/tests/unit_tests.xml
