@@ -3,6 +3,7 @@
 #include "platform/meldung.h"
 #include "platform/portalerlaubnis.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -155,6 +156,8 @@ TAnfrage PortalAnfragen(const QString& Elternfenster, int FristMs) {
     }
     if (!Antwort->Da) {
         Antwort->Aufgegeben = true;
+        // Waits for an answer that may never come: the application owns it.
+        Antwort->setParent(QCoreApplication::instance());
         Bus.asyncCall(QDBusMessage::createMethodCall(PortalDienst, Erwartet, AnfrageSchnittstelle,
                                                      QStringLiteral("Close")));
         a.Art = TAnfrage::Ohne;

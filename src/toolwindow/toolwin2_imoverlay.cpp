@@ -101,10 +101,11 @@ QMargins TToolForm::OverlayRaender() {
 
 void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     PlatzVorStart = Platz;
-    // Under XWayland the window's place on its own monitor; on Wayland
-    // itself the one the program gave it, as the compositor never tells.
+    // Under XWayland the place of the window's frame on its own monitor, as
+    // the settings keep it; on Wayland itself the one the program gave it,
+    // as the compositor never tells.
     if (!OrtUnbekannt())
-        EigenerOrt = Platz.topLeft() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();
+        EigenerOrt = pos() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();
     ImOverlay = true;
     FensterArt = windowFlags();
     setParent(ScreenForm, Qt::Widget);

@@ -446,13 +446,15 @@ TEST_F(ZustandTest, AufWaylandLiegtDasWerkzeugfensterImOverlay) {
     const TWaylandUmgebung Wayland;
     Tool->move(Quelle.Rechtecke[0].topLeft() + QPoint(300, 40));
     const QRect Platz = Tool->geometry();
+    const QMargins Rahmen = TToolForm::OverlayRaender();
     Tool->StartFertigBtnClick();
     ASSERT_EQ(Tool->WinZustand, 1);
     EXPECT_TRUE(Screen->isVisible());
     EXPECT_FALSE(Tool->isWindow());
     EXPECT_EQ(Tool->parentWidget(), Screen.get());
     EXPECT_TRUE(Tool->isVisible());
-    EXPECT_EQ(Tool->pos(), Platz.topLeft() - Quelle.Rechtecke[0].topLeft());
+    // The frame's corner where the window's frame was.
+    EXPECT_EQ(Tool->pos(), QPoint(300 + Rahmen.left(), 40 + Rahmen.top()));
     EXPECT_EQ(ClientHoehe(), 28 + Tool->InfoBtn->y() + Tool->InfoBtn->height() + 1);
     // Above the picture, and Escape belongs to the picture unless a control
     // of the tool window has the focus.
