@@ -75,15 +75,17 @@ class Bild:
     def muster(breite, hoehe, saat=0):
         """Mid tones with structure everywhere: neighbouring pixels differ,
         and every stroke colour (black, or any colour ANDed in) shows."""
-        zeilen = []
-        for y in range(hoehe):
-            g = 64 + ((y * 3 + saat * 37) % 128)
+        # Red repeats in every row, green and blue repeat every 128 rows:
+        # 128 rows are built, the others are copies.
+        rot = bytes(64 + ((x + saat * 11) % 128) for x in range(breite))
+        vorrat = []
+        for y in range(min(hoehe, 128)):
             zeile = bytearray(breite * 3)
-            zeile[0::3] = bytes(64 + ((x + saat * 11) % 128) for x in range(breite))
-            zeile[1::3] = bytes([g]) * breite
+            zeile[0::3] = rot
+            zeile[1::3] = bytes([64 + ((y * 3 + saat * 37) % 128)]) * breite
             zeile[2::3] = bytes(64 + ((x // 3 + y + saat * 53) % 128) for x in range(breite))
-            zeilen.append(bytes(zeile))
-        return Bild(breite, hoehe, b"".join(zeilen))
+            vorrat.append(bytes(zeile))
+        return Bild(breite, hoehe, b"".join(vorrat[y % 128] for y in range(hoehe)))
 
     def pixel(self, x, y):
         i = (y * self.breite + x) * 3
@@ -105,34 +107,34 @@ def rechteck_abweichungen(a, b, rect, ausser=()):
     x0, y0, w, h = rect
     anzahl, erstes = 0, None
     for y in range(y0, y0 + h):
-        za = a.ausschnitt_zeile(x0, y, w)
-        zb = b.ausschnitt_zeile(x0, y, w)
-        if za == zb:
-            continue
-        for x in range(x0, x0 + w):
-            if any(ax <= x < ax + aw and ay <= y < ay + ah for ax, ay, aw, ah in ausser):
+        for links, rechts in _zeilenstuecke(x0, x0 + w, y, ausser):
+            za = a.ausschnitt_zeile(links, y, rechts - links)
+            zb = b.ausschnitt_zeile(links, y, rechts - links)
+            if za == zb:
                 continue
-            i = (x - x0) * 3
-            if za[i:i + 3] != zb[i:i + 3]:
-                anzahl += 1
-                if erstes is None:
-                    erstes = (x, y, tuple(za[i:i + 3]), tuple(zb[i:i + 3]))
+            for x in range(links, rechts):
+                i = (x - links) * 3
+                if za[i:i + 3] != zb[i:i + 3]:
+                    anzahl += 1
+                    if erstes is None:
+                        erstes = (x, y, tuple(za[i:i + 3]), tuple(zb[i:i + 3]))
     return anzahl, erstes
 
 
-BUS_KONFIGURATION = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=%s</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
+def _zeilenstuecke(links, rechts, y, ausser):
+    """The pieces [links, rechts) of row y that no rectangle of ausser covers."""
+    stuecke = [(links, rechts)]
+    for ax, ay, aw, ah in ausser:
+        if not ay <= y < ay + ah:
+            continue
+        stuecke = [t for l, r in stuecke
+                   for t in ((l, min(r, ax)), (max(l, ax + aw), r)) if t[0] < t[1]]
+    return stuecke
+
+
+# The private session bus of a test session, "%s" its socket's path.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sitzungsbus.conf")) as _f:
+    BUS_KONFIGURATION = _f.read().replace("@ADRESSE@", "unix:path=%s")
 
 
 class Lebenslauf:

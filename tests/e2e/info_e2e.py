@@ -218,9 +218,10 @@ def hilfe_ohne_browser(display):
         env["BROWSER"] = os.path.join(s.ordner, "gibt-es-nicht")
         app = Skribano(s, env).starten()
         info = _hilfe_klicken(app)
-        # The error box: a second window titled "Skribano", within a second.
+        # The error box: a second window titled "Skribano", at once, not
+        # after the 10 s a browser is given (5 s leave room for a busy machine).
         box = warte_bis(lambda: [i for i in _fenster_namens(app, "Skribano") if i != app.werkzeug],
-                        zeit=1.0, text="Fehlermeldung erscheint")[0]
+                        zeit=5.0, text="Fehlermeldung erscheint")[0]
         text = HILFE + " kann nicht geöffnet werden. Sie benötigen einen Internet-Browser"
         pruefe("Skribano: " + text in app.ausgabe(), "Meldungstext:\n" + app.ausgabe())
         s.taste(box, "Return")

@@ -123,9 +123,9 @@ public:
         return QString();
     }
     QByteArray Bytes(uint32_t n) {
-        QByteArray b;
-        for (uint32_t i = 0; i < n; ++i)
-            b += static_cast<char>((*this)(256));
+        QByteArray b(n, Qt::Uninitialized);
+        for (char& c : b)
+            c = static_cast<char>((*this)(256));
         return b;
     }
     // A line that must not harm others: damaged values, foreign keys,
@@ -181,7 +181,8 @@ protected:
     }
     void Schreibe(const QByteArray& Inhalt) {
         QFile f(EinstellungsDateiPfad());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // Unbuffered: a buffer for each of the many files costs more than the write.
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
         ASSERT_EQ(f.write(Inhalt), Inhalt.size());
     }
 

@@ -142,26 +142,11 @@ private:
     void Starten() {
         const QString Daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (Daemon.isEmpty()) return;
-        // Without service activation: a call to a portal that nobody has
-        // registered would otherwise start the machine's own portal, which
-        // then keeps the name for the rest of the run.
+        QFile Vorlage(QStringLiteral(SKRIBANO_QUELLE "/tests/sitzungsbus.conf"));
         QFile Konfiguration(FOrdner.filePath(QStringLiteral("bus.conf")));
-        if (!Konfiguration.open(QIODevice::WriteOnly)) return;
+        if (!Vorlage.open(QIODevice::ReadOnly) || !Konfiguration.open(QIODevice::WriteOnly)) return;
         Konfiguration.write(
-            R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=)" +
-            FOrdner.path().toUtf8() + R"(</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)");
+            Vorlage.readAll().replace("@ADRESSE@", "unix:tmpdir=" + FOrdner.path().toUtf8()));
         Konfiguration.close();
         FProzess.start(Daemon, {QStringLiteral("--config-file=") + Konfiguration.fileName(),
                                 QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),

@@ -14,6 +14,13 @@ QImage Frame(QRgb Farbe) {
     return b;
 }
 
+// The pixels a copy of Quelle got of its own, given back when it went.
+const uchar* GegebenerRahmen(const QImage& Quelle) {
+    QImage a = Quelle;
+    EigenePixel(a);
+    return a.constBits();
+}
+
 } // namespace
 
 TEST(Rahmenpuffer, SharedFrameGetsPixelsOfItsOwn) {
@@ -37,12 +44,7 @@ TEST(Rahmenpuffer, OwnPixelsStayWhereTheyAre) {
 
 TEST(Rahmenpuffer, FreedFrameIsHandedOutAgain) {
     const QImage Quelle = Frame(0xff445566);
-    const uchar* Erster;
-    {
-        QImage a = Quelle;
-        EigenePixel(a);
-        Erster = a.constBits();
-    }
+    const uchar* Erster = GegebenerRahmen(Quelle);
     const QImage Andere = Frame(0xff778899);
     QImage b = Andere;
     EigenePixel(b);
@@ -52,12 +54,7 @@ TEST(Rahmenpuffer, FreedFrameIsHandedOutAgain) {
 
 TEST(Rahmenpuffer, FrameSizedScratchMemoryIsAKeptBufferAndComesBack) {
     const QImage Quelle = Frame(0xff0a0b0c);
-    const uchar* Erster;
-    {
-        QImage a = Quelle;
-        EigenePixel(a);
-        Erster = a.constBits();
-    }
+    const uchar* Erster = GegebenerRahmen(Quelle);
     {
         const TLeihpuffer Geliehen(Quelle.sizeInBytes());
         EXPECT_EQ(Geliehen.Daten(), Erster);
