@@ -125,7 +125,10 @@ struct TSchreiber {
 void TToolForm::LoadSettings() {
     const QHash<QString, QString> Gelesen =
         EinstellungsWerte(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zeilen);
-    int32_t Links = pos().x(), Oben = pos().y();
+    // Where nothing is stored the window stays where it is; a Wayland
+    // window knows that only from the program itself.
+    const QPoint Bisher = GespeicherterOrt();
+    int32_t Links = Bisher.x(), Oben = Bisher.y();
     for (const TWert& w : Werte(*this, Links, Oben)) {
         const auto t = Gelesen.constFind(w.Name);
         if (w.Lesen && t != Gelesen.cend()) std::visit(TLeser{*t}, w.Ziel);

@@ -339,9 +339,10 @@ def gnome_aus_dem_app_raster(nummer):
         time.sleep(3)
         s.eingabe("keysym ff0d")
         warte_bis(lambda: "wurde abgelehnt" in app.ausgabe(), zeit=15, text="Meldung „abgelehnt“")
+        # The box is told before it shows: Return waits for it.
+        warte_bis(lambda: app.werkzeug(leer)[3] >= 100, zeit=15, text="Fehlermeldung erscheint")
         s.eingabe("keysym ff0d")
-        werkzeug = warte_bis(lambda: app.werkzeug(leer), zeit=15, text="Bereit")
-        pruefe(werkzeug[3] < 100, "Bereit: nur der Start-Knopf: %s" % (werkzeug,))
+        warte_bis(lambda: app.werkzeug(leer)[3] < 100, zeit=15, text="Bereit: nur der Start-Knopf")
         pruefe(_neue_bilder(s, vorher) == [], "Keine Bilddatei bleibt: %s" % _neue_bilder(s, vorher))
 
 
