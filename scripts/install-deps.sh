@@ -25,6 +25,10 @@ if [ "${1:-}" = alles ]; then
     cups printer-driver-cups-pdf poppler-utils
     sway grim wtype wayvnc pipewire-bin dbus-daemon dbus-bin passwd
     xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    wireplumber python3-dbus python3-gi python3-pil libglib2.0-bin
+    gnome-shell mutter xdg-desktop-portal-gnome
+    kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-workspace
+    libwayland-dev libwayland-bin plasma-wayland-protocols
   )
 fi
 

@@ -57,6 +57,10 @@ int SkribanoMain(int argc, char** argv) {
     // No display name: Qt would append it to every window title, and each
     // title must be its window's caption alone.
     QApplication::setApplicationName(QStringLiteral("Skribano"));
+    // The desktop links the windows to the installed desktop file by this
+    // name (the Wayland app ID): its name, icon, and the screenshot
+    // permission the desktop keeps for it.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.skribano"));
     // The tool window is a tool window to the window system, which Qt does
     // not count as a main window; it ends the program itself when closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -69,7 +69,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 TScreenForm::~TScreenForm() {
     // During drawing mode on Wayland the tool window lives in here; it is
     // not this window's to delete.
-    if (ToolForm && ToolForm->parentWidget() == this) ToolForm->setParent(nullptr);
+    if (ToolForm && ToolForm->window() == this) ToolForm->setParent(nullptr);
     if (FHandUeberall) QGuiApplication::restoreOverrideCursor();
     if (ScreenForm == this) ScreenForm = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "platform/bildschirm.h"
 
+#include "platform/kwinaufnahme.h"
 #include "platform/portalaufnahme.h"
 #include "platform/shmaufnahme.h"
 #include "platform/sitzung.h"
@@ -51,6 +52,9 @@ public:
         if (WaylandSitzung() && Nr >= 0) return Nr;
         return TBildschirmQuelle::FensterMonitor(Fenster);
     }
+    bool AufnahmeErlaubt(WId Fenster) override {
+        return !WaylandSitzung() || KWinDa() || PortalErlaubnisEinholen(Elternfenster(Fenster));
+    }
 
 private:
     // What the X server could not give: the monitor in black.
@@ -59,19 +63,25 @@ private:
         Bild.fill(Qt::black);
         return Bild;
     }
+    static QString Elternfenster(WId Fenster) {
+        return QGuiApplication::platformName() == QStringLiteral("xcb")
+                   ? QStringLiteral("x11:%1").arg(Fenster, 0, 16)
+                   : QStringLiteral("wayland:");
+    }
     QImage WaylandAufnahme(const QList<QScreen*>& s, int Index, WId Fenster) {
-        const QString Eltern = QGuiApplication::platformName() == QStringLiteral("xcb")
-                                   ? QStringLiteral("x11:%1").arg(Fenster, 0, 16)
-                                   : QStringLiteral("wayland:");
-        const QImage Gesamt = PortalAufnahme(Eltern);
+        const QSize Groesse = s[Index]->geometry().size() * s[Index]->devicePixelRatio();
+        // On KDE Plasma the compositor's own picture, which the portal's
+        // there is not: without the pointer and in the output's pixels.
+        const QImage Direkt = KWinAufnahme(s[Index]->name());
+        if (Direkt.size() == Groesse) return Direkt;
+        const QImage Gesamt = PortalAufnahme(Elternfenster(Fenster));
         if (Gesamt.isNull()) return QImage();
         // The portal lays the outputs out in the compositor's coordinates,
         // which are the screens' own ones before the program's factors.
         QList<QRect> Logisch;
         for (QScreen* m : s)
             Logisch.append(m->handle()->geometry());
-        return MonitorAusschnitt(Gesamt, Logisch, Index,
-                                 s[Index]->geometry().size() * s[Index]->devicePixelRatio());
+        return MonitorAusschnitt(Gesamt, Logisch, Index, Groesse);
     }
 };
 
@@ -90,6 +100,10 @@ int64_t Abstand2(const QRect& r, const QPoint& p) {
 TBildschirmQuelle& Bildschirm() {
     static TEchterBildschirm Echt;
     return Gesetzt ? *Gesetzt : Echt;
+}
+
+bool TBildschirmQuelle::AufnahmeErlaubt(WId) {
+    return true;
 }
 
 int TBildschirmQuelle::FensterMonitor(const QWidget& Fenster) const {

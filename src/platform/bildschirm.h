@@ -21,6 +21,10 @@ public:
     virtual QImage Aufnahme(int Index, WId Fenster) = 0;
     // The monitor Fenster lies on.
     virtual int FensterMonitor(const QWidget& Fenster) const;
+    // Called while the asking window Fenster is still shown, before it hides
+    // for the capture: a desktop that must ask the user first asks now.
+    // False when the capture may not be taken (the user has been told).
+    virtual bool AufnahmeErlaubt(WId Fenster);
     // A capture of monitor Index is likely soon: what it needs may be made
     // ready in the background. Until VorbereitungFreigeben, if none comes.
     virtual void AufnahmeVorbereiten(int Index) { Q_UNUSED(Index); }

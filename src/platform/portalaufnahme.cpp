@@ -1,7 +1,9 @@
 #include "platform/portalaufnahme.h"
 
 #include "platform/meldung.h"
+#include "platform/portalerlaubnis.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -24,11 +26,13 @@ const QString PortalDienst = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString PortalPfad = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString AnfrageSchnittstelle = QStringLiteral("org.freedesktop.portal.Request");
 
-// Waits for the one Response signal of a request object.
+// Waits for the one Response signal of a request object. Given up on, it
+// stays and deletes the picture of an answer that comes too late.
 class TPortalAntwort : public QObject {
     Q_OBJECT
 public:
     bool Da = false;
+    bool Aufgegeben = false;
     uint Code = 2;
     QVariantMap Ergebnis;
     QEventLoop Schleife;
@@ -37,9 +41,20 @@ public slots:
     void Response(uint c, const QVariantMap& e) {
         if (Da) return;
         Da = true;
+        if (Aufgegeben) {
+            if (c == 0) QFile::remove(PortalDatei(e));
+            deleteLater();
+            return;
+        }
         Code = c;
         Ergebnis = e;
         Schleife.quit();
+    }
+
+public:
+    static QString PortalDatei(const QVariantMap& e) {
+        const QUrl Uri(e.value(QStringLiteral("uri")).toString());
+        return Uri.isLocalFile() ? Uri.toLocalFile() : QString();
     }
 };
 
@@ -66,11 +81,16 @@ QString NichtErreichbar() {
                           "erreichbar.");
 }
 
+QString NichtRechtzeitig() {
+    return QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Der "
+                          "Bildschirmfoto-Dienst des Desktops hat nicht rechtzeitig "
+                          "geantwortet.");
+}
+
 // The picture the portal wrote, read and deleted; null when unreadable.
 QImage PortalDateiLesen(const QVariantMap& Ergebnis) {
-    const QUrl Uri(Ergebnis.value(QStringLiteral("uri")).toString());
-    if (!Uri.isLocalFile()) return QImage();
-    const QString Datei = Uri.toLocalFile();
+    const QString Datei = TPortalAntwort::PortalDatei(Ergebnis);
+    if (Datei.isEmpty()) return QImage();
     QImage Bild(Datei);
     QFile::remove(Datei);
     if (!Bild.isNull() && Bild.format() != QImage::Format_RGB32)
@@ -78,30 +98,28 @@ QImage PortalDateiLesen(const QVariantMap& Ergebnis) {
     return Bild;
 }
 
-} // namespace
+// How one request ended: the portal's answer (Code, Ergebnis), or none.
+struct TAnfrage {
+    enum { Beantwortet, Unerreichbar, Ohne } Art = Unerreichbar;
+    uint Code = 2;
+    QVariantMap Ergebnis;
+};
 
-QString PortalFehlertext(uint Antwort) {
-    if (Antwort == 1) return QStringLiteral("Die Aufnahme des Bildschirms wurde abgelehnt.");
-    return QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Der "
-                          "Bildschirmfoto-Dienst des Desktops hat einen Fehler gemeldet.");
-}
-
-QImage PortalAufnahme(const QString& Elternfenster, int FristMs) {
+// One Screenshot request, waited for at most FristMs. A request given up on
+// is closed; a picture it still brings is deleted.
+TAnfrage PortalAnfragen(const QString& Elternfenster, int FristMs) {
     QDBusConnection Bus = QDBusConnection::sessionBus();
-    if (!Bus.isConnected()) {
-        Fehler(NichtErreichbar());
-        return QImage();
-    }
+    if (!Bus.isConnected()) return {};
     static int Zaehler = 0;
     const QString Token = QStringLiteral("skribano%1").arg(++Zaehler);
-    const QString Erwartet = AnfragePfad(Bus, Token);
+    QString Erwartet = AnfragePfad(Bus, Token);
 
     // Subscribed before the call: a fast portal answers before the call
     // returns.
-    TPortalAntwort Antwort;
-    if (!AntwortAbonnieren(Bus, Erwartet, Antwort)) {
-        Fehler(NichtErreichbar());
-        return QImage();
+    auto* Antwort = new TPortalAntwort;
+    if (!AntwortAbonnieren(Bus, Erwartet, *Antwort)) {
+        delete Antwort;
+        return {};
     }
     QDBusMessage Aufruf = QDBusMessage::createMethodCall(
         PortalDienst, PortalPfad, QStringLiteral("org.freedesktop.portal.Screenshot"),
@@ -109,41 +127,112 @@ QImage PortalAufnahme(const QString& Elternfenster, int FristMs) {
     Aufruf << Elternfenster
            << QVariantMap{{QStringLiteral("handle_token"), Token},
                           {QStringLiteral("interactive"), false}};
-    QDBusPendingCallWatcher Rueckgabe(Bus.asyncCall(Aufruf, FristMs));
+    QDBusPendingCallWatcher Rueckgabe(Bus.asyncCall(Aufruf, std::min(FristMs, 25000)));
     QString AufrufFehler;
-    QObject::connect(&Rueckgabe, &QDBusPendingCallWatcher::finished, &Antwort, [&] {
+    QObject::connect(&Rueckgabe, &QDBusPendingCallWatcher::finished, Antwort, [&] {
         const QDBusPendingReply<QDBusObjectPath> r = Rueckgabe;
         if (r.isError()) {
             AufrufFehler = r.error().name() + QStringLiteral(": ") + r.error().message();
-            Antwort.Schleife.quit();
+            Antwort->Schleife.quit();
         } else if (r.value().path() != Erwartet) {
             // A portal older than the handle token names its own object.
-            AntwortAbonnieren(Bus, r.value().path(), Antwort);
+            Erwartet = r.value().path();
+            AntwortAbonnieren(Bus, Erwartet, *Antwort);
         }
     });
     QTimer Frist;
     Frist.setSingleShot(true);
     Frist.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&Frist, &QTimer::timeout, &Antwort.Schleife, &QEventLoop::quit);
+    QObject::connect(&Frist, &QTimer::timeout, &Antwort->Schleife, &QEventLoop::quit);
     Frist.start(FristMs);
-    if (!Antwort.Da) Antwort.Schleife.exec();
+    if (!Antwort->Da) Antwort->Schleife.exec();
+    QObject::disconnect(&Rueckgabe, nullptr, Antwort, nullptr);
 
+    TAnfrage a;
     if (!AufrufFehler.isEmpty()) {
         std::fprintf(stderr, "Skribano: %s\n", AufrufFehler.toUtf8().constData());
+        delete Antwort;
+        return a;
+    }
+    if (!Antwort->Da) {
+        Antwort->Aufgegeben = true;
+        // Waits for an answer that may never come: the application owns it.
+        Antwort->setParent(QCoreApplication::instance());
+        Bus.asyncCall(QDBusMessage::createMethodCall(PortalDienst, Erwartet, AnfrageSchnittstelle,
+                                                     QStringLiteral("Close")));
+        a.Art = TAnfrage::Ohne;
+        return a;
+    }
+    a.Art = TAnfrage::Beantwortet;
+    a.Code = Antwort->Code;
+    a.Ergebnis = Antwort->Ergebnis;
+    delete Antwort;
+    return a;
+}
+
+// The answer of a request that came with an error code, told to the user.
+void AntwortFehler(uint Code) {
+    Fehler(PortalFehlertext(Code, ScreenshotErlaubnis(PortalAppId()) == TErlaubnis::Nein));
+}
+
+} // namespace
+
+QString PortalFehlertext(uint Antwort, bool Abgelehnt) {
+    if (Abgelehnt) return QStringLiteral("Die Aufnahme des Bildschirms wurde abgelehnt.");
+    // Asked for without interaction, nobody could cancel: the service gave up.
+    if (Antwort == 1)
+        return QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Der "
+                              "Bildschirmfoto-Dienst des Desktops hat die Aufnahme abgebrochen.");
+    return QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Der "
+                          "Bildschirmfoto-Dienst des Desktops hat einen Fehler gemeldet.");
+}
+
+bool PortalErlaubnisEinholen(const QString& Elternfenster, int FristMs) {
+    // A desktop whose portal never asked keeps nothing in the store: no
+    // question is asked there in this run.
+    static bool FragtNie = false;
+    if (FragtNie) return true;
+    const QString App = PortalAppId();
+    const TErlaubnis Vorher = ScreenshotErlaubnis(App);
+    if (Vorher == TErlaubnis::Ja || Vorher == TErlaubnis::Unbekannt) return true;
+    if (Vorher == TErlaubnis::Nein) {
+        Fehler(PortalFehlertext(2, true));
+        return false;
+    }
+    const TAnfrage a = PortalAnfragen(Elternfenster, FristMs);
+    if (a.Art == TAnfrage::Unerreichbar) {
+        Fehler(NichtErreichbar());
+        return false;
+    }
+    if (a.Art == TAnfrage::Ohne) {
+        Fehler(NichtRechtzeitig());
+        return false;
+    }
+    if (a.Code != 0) {
+        AntwortFehler(a.Code);
+        return false;
+    }
+    // This picture shows the asking window: only the permission counts.
+    QFile::remove(TPortalAntwort::PortalDatei(a.Ergebnis));
+    FragtNie = ScreenshotErlaubnis(App) != TErlaubnis::Ja;
+    return true;
+}
+
+QImage PortalAufnahme(const QString& Elternfenster, int FristMs) {
+    const TAnfrage a = PortalAnfragen(Elternfenster, FristMs);
+    if (a.Art == TAnfrage::Unerreichbar) {
         Fehler(NichtErreichbar());
         return QImage();
     }
-    if (!Antwort.Da) {
-        Fehler(QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Der "
-                              "Bildschirmfoto-Dienst des Desktops hat nicht rechtzeitig "
-                              "geantwortet."));
+    if (a.Art == TAnfrage::Ohne) {
+        Fehler(NichtRechtzeitig());
         return QImage();
     }
-    if (Antwort.Code != 0) {
-        Fehler(PortalFehlertext(Antwort.Code));
+    if (a.Code != 0) {
+        AntwortFehler(a.Code);
         return QImage();
     }
-    const QImage Bild = PortalDateiLesen(Antwort.Ergebnis);
+    const QImage Bild = PortalDateiLesen(a.Ergebnis);
     if (Bild.isNull())
         Fehler(QStringLiteral("Der Bildschirm konnte nicht aufgenommen werden: Das Bild des "
                               "Bildschirmfoto-Dienstes ist nicht lesbar."));

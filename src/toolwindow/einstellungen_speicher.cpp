@@ -125,7 +125,10 @@ struct TSchreiber {
 void TToolForm::LoadSettings() {
     const QHash<QString, QString> Gelesen =
         EinstellungsWerte(EinstellungsDateiLesen(EinstellungsDateiPfad()).Zeilen);
-    int32_t Links = pos().x(), Oben = pos().y();
+    // Where nothing is stored the window stays where it is; a Wayland
+    // window knows that only from the program itself.
+    const QPoint Bisher = GespeicherterOrt();
+    int32_t Links = Bisher.x(), Oben = Bisher.y();
     for (const TWert& w : Werte(*this, Links, Oben)) {
         const auto t = Gelesen.constFind(w.Name);
         if (w.Lesen && t != Gelesen.cend()) std::visit(TLeser{*t}, w.Ziel);
@@ -138,12 +141,12 @@ void TToolForm::LoadSettings() {
     Links = IMax(5, IMin(Links, Bildschirm.width() - Fenster.width() - 15));
     Oben = IMax(5, IMin(Oben, Bildschirm.height() - Fenster.height() - 12));
     move(Links, Oben);
+    EigenerOrt = QPoint(Links, Oben);
     EinstellungenGeladen = true;
 }
 
 void TToolForm::SaveSettings() {
-    // Inside the overlay the window's own place is the one it had before.
-    const QPoint Ort = ImOverlay ? OrtVorStart : pos();
+    const QPoint Ort = GespeicherterOrt();
     int32_t Links = Ort.x(), Oben = Ort.y();
     if (DruckForm) DruckForm->FelderInEinstellungen();
     TEinstellungsWerte Texte;

@@ -102,6 +102,7 @@ void TToolForm::FormCreate() {
     SetZustandBereit();
     const QRect Primaer = QGuiApplication::primaryScreen()->geometry();
     move(Primaer.x() + Primaer.width() - frameGeometry().width() - 15, Primaer.y() + 5);
+    EigenerOrt = pos() - Primaer.topLeft();
     MauszeigerRegistrieren();
     Modus = mStift;
     VorZoomModus = mStift;

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QKeySequence>
+#include <QMargins>
 #include <QMenu>
 #include <QRect>
 #include <QStringList>
@@ -202,6 +203,8 @@ public:
     // Moves the window up or left as far as needed to lie wholly on its
     // monitor; it never moves down or right.
     void AufMonitorHalten();
+    // The frame and grip around the window inside the overlay.
+    static QMargins OverlayRaender();
 
     // The extra colours (toolwin2_zusatzfarben.cpp). Their glyphs are solid
     // squares of ZusatzCol[1..10].
@@ -376,9 +379,15 @@ private:
     // Back out as a window of its own where it was before Start.
     void AusDemOverlay();
     bool ImOverlay = false;
+    // Set while Start captures the screen.
+    bool FriertEin = false;
     QRect PlatzVorStart;
-    // Its frame's place then, the one the settings keep.
-    QPoint OrtVorStart;
+    // The window's place on its monitor as the program keeps it: given at
+    // start and by the settings, and inside the overlay by the user's drag.
+    // A window of Qt's Wayland platform never learns where it is.
+    QPoint EigenerOrt;
+    // The place the settings store.
+    QPoint GespeicherterOrt() const;
     Qt::WindowFlags FensterArt;
     void BlattMenuErzeugen();
     // Replaces the background by a sheet of colour Grund with the pattern

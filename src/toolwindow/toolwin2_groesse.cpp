@@ -125,9 +125,10 @@ void TToolForm::SetToolWindowSize() {
 
 void TToolForm::AufMonitorHalten() {
     if (ImOverlay) {
-        // Inside the overlay: wholly on the overlay.
-        const QRect M = parentWidget()->rect();
-        move(IMax(0, IMin(x(), M.width() - width())), IMax(0, IMin(y(), M.height() - height())));
+        // Inside the overlay: wholly on the overlay, with its frame.
+        const QRect M = parentWidget()->rect().marginsRemoved(OverlayRaender());
+        move(IMax(M.left(), IMin(x(), M.right() + 1 - width())),
+             IMax(M.top(), IMin(y(), M.bottom() + 1 - height())));
         return;
     }
     if (!isVisible()) return;

@@ -1,7 +1,9 @@
 // The tool window inside the overlay. A Wayland client can neither keep a
 // window above a full-screen one nor put it on another output, so while
-// drawing mode lasts the window itself becomes a child of the overlay, at
-// the place it had on the monitor; "Fertig" makes it a window again.
+// drawing mode lasts the window itself becomes a child of the overlay, in a
+// frame with a grip on top that stands for its title bar: at the place the
+// window keeps (stored in the settings), and the user moves it there by the
+// grip. "Fertig" makes it a window again.
 
 #include "toolwindow/toolwin2.h"
 
@@ -11,18 +13,29 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
 
 namespace {
 
+// The frame's width and the grip's height above the controls.
+constexpr int Rand = 2;
+constexpr int Griff = 8;
+
 // The window frame around the controls inside the overlay: it follows the
 // tool window's place, size and stacking, and goes when the window leaves.
+// Dragging its grip moves the window; the frame's corner is the window's
+// place (Ort).
 class TOverlayRahmen : public QFrame {
 public:
-    explicit TOverlayRahmen(QWidget* Fenster) : QFrame(Fenster->parentWidget()), Fenster(Fenster) {
+    TOverlayRahmen(TToolForm* Fenster, QPoint& Ort)
+        : QFrame(Fenster->parentWidget()), Fenster(Fenster), Ort(Ort) {
         setFrameStyle(QFrame::WinPanel | QFrame::Raised);
         setPalette(Fenster->palette());
         setAutoFillBackground(true);
+        setCursor(Qt::SizeAllCursor);
         Fenster->installEventFilter(this);
         Folgen();
         stackUnder(Fenster);
@@ -40,31 +53,59 @@ protected:
         }
         return QFrame::eventFilter(Objekt, Event);
     }
+    void paintEvent(QPaintEvent* Event) override {
+        QFrame::paintEvent(Event);
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Dark));
+        for (int x = Rand + 3; x < width() - Rand - 3; x += 3)
+            p.drawPoint(x, Rand + Griff / 2);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) Anfasser = e->position().toPoint();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (!(e->buttons() & Qt::LeftButton)) return;
+        Fenster->move(mapToParent(e->position().toPoint()) - Anfasser + QPoint(Rand, Rand + Griff));
+        Fenster->AufMonitorHalten();
+    }
 
 private:
     void Folgen() {
         // The frame, too, lies wholly on the overlay: at an edge the window
         // moves in by the frame's width, and the frame follows that move.
-        const int b = frameWidth();
-        const QRect M = parentWidget()->rect().adjusted(b, b, -b, -b);
-        const QPoint Ort(IMax(M.left(), IMin(Fenster->x(), M.right() + 1 - Fenster->width())),
-                         IMax(M.top(), IMin(Fenster->y(), M.bottom() + 1 - Fenster->height())));
-        if (Ort != Fenster->pos())
-            Fenster->move(Ort);
-        else
-            setGeometry(Fenster->geometry().adjusted(-b, -b, b, b));
+        const QRect M = parentWidget()->rect().marginsRemoved(TToolForm::OverlayRaender());
+        const QPoint Innen(IMax(M.left(), IMin(Fenster->x(), M.right() + 1 - Fenster->width())),
+                           IMax(M.top(), IMin(Fenster->y(), M.bottom() + 1 - Fenster->height())));
+        if (Innen != Fenster->pos()) {
+            Fenster->move(Innen);
+            return;
+        }
+        setGeometry(Fenster->geometry().marginsAdded(TToolForm::OverlayRaender()));
+        Ort = pos();
     }
-    QWidget* Fenster;
+    TToolForm* Fenster;
+    QPoint& Ort;
+    QPoint Anfasser;
 };
+
+// Only Qt's own Wayland platform cannot tell where a window is.
+bool OrtUnbekannt() {
+    return QGuiApplication::platformName() == QStringLiteral("wayland");
+}
 
 } // namespace
 
+QMargins TToolForm::OverlayRaender() {
+    return QMargins(Rand, Rand + Griff, Rand, Rand);
+}
+
 void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     PlatzVorStart = Platz;
-    OrtVorStart = pos();
-    // The place on its own monitor, as the program knows it: a Wayland
-    // client is never told where the compositor put the window.
-    const QPoint Ort = Platz.topLeft() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();
+    // Under XWayland the place of the window's frame on its own monitor, as
+    // the settings keep it; on Wayland itself the one the program gave it,
+    // as the compositor never tells.
+    if (!OrtUnbekannt())
+        EigenerOrt = pos() - Monitore[MonitorDesFensters(Monitore, Platz)].topLeft();
     ImOverlay = true;
     FensterArt = windowFlags();
     setParent(ScreenForm, Qt::Widget);
@@ -76,11 +117,11 @@ void TToolForm::InsOverlay(const QRect& Platz, const QList<QRect>& Monitore) {
     // zoom view) unless a control of this window has the focus.
     for (QShortcut* k : StartTasten)
         k->setContext(Qt::WidgetWithChildrenShortcut);
-    move(Ort);
+    move(EigenerOrt + QPoint(OverlayRaender().left(), OverlayRaender().top()));
     AufMonitorHalten();
     show();
     raise();
-    new TOverlayRahmen(this);
+    new TOverlayRahmen(this, EigenerOrt);
 }
 
 void TToolForm::AusDemOverlay() {
@@ -91,4 +132,8 @@ void TToolForm::AusDemOverlay() {
         k->setContext(Qt::WindowShortcut);
     setGeometry(PlatzVorStart.x(), PlatzVorStart.y(), width(), height());
     show();
+}
+
+QPoint TToolForm::GespeicherterOrt() const {
+    return ImOverlay || OrtUnbekannt() ? EigenerOrt : pos();
 }

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <QWindow>
 
@@ -65,6 +66,12 @@ bool TToolForm::BildschirmEinfrieren() {
     if (Monitore.isEmpty()) return false;
     const int Nr = MonitorWahl(MonitorMode, Monitore.size(), Quelle.FensterMonitor(*this));
     const QRect Monitor = Monitore[Nr];
+    // A question of the desktop's comes while this window is still shown:
+    // it belongs to the focused application. A second Start while the user
+    // answers it is not taken.
+    if (FriertEin) return false;
+    const QScopedValueRollback<bool> Laeuft(FriertEin, true);
+    if (!Quelle.AufnahmeErlaubt(winId())) return false;
 
     // The tool window must not be in the picture: hide it and give the
     // window system time to show what lies beneath.
@@ -74,7 +81,9 @@ bool TToolForm::BildschirmEinfrieren() {
     // the new capture, instead of a fresh frame that must be faulted in.
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = QImage();
     ScreenForm->BilderFreigeben();
-    DelayMs(50);
+    // A Wayland compositor may still be fading the window out (GNOME Shell
+    // does): the capture waits until that is over.
+    DelayMs(WaylandSitzung() ? 400 : 50);
     const QImage Bild = Quelle.Aufnahme(Nr, winId());
     if (Bild.isNull()) {
         setGeometry(Platz);

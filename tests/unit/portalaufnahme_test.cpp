@@ -4,8 +4,10 @@
 
 #include "platform/meldung.h"
 #include "platform/portalaufnahme.h"
+#include "platform/portalerlaubnis.h"
 #include "platform/sitzung.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -86,6 +88,7 @@ public:
     explicit TTestPortal(QDBusConnection Bus) : Bus(std::move(Bus)) {}
 
     bool Antworten = true;
+    int VerzoegerungMs = 20;
     uint Code = 0;
     QVariantMap Ergebnis;
     QString Eltern;
@@ -101,7 +104,7 @@ public slots:
         const QString Pfad = QStringLiteral("/org/freedesktop/portal/desktop/request/") + Sender +
                              u'/' + o.value(QStringLiteral("handle_token")).toString();
         if (Antworten)
-            QTimer::singleShot(20, this, [this, Pfad] {
+            QTimer::singleShot(VerzoegerungMs, this, [this, Pfad] {
                 QDBusMessage Signal = QDBusMessage::createSignal(
                     Pfad, QStringLiteral("org.freedesktop.portal.Request"),
                     QStringLiteral("Response"));
@@ -219,14 +222,48 @@ TEST_F(PortalTest, BildDesPortalsOhneNachfrageUndDateiGeloescht) {
     EXPECT_FALSE(Portal->Optionen.value(QStringLiteral("handle_token")).toString().isEmpty());
 }
 
-TEST_F(PortalTest, AbgelehntGibtFehlermeldungUndKeinBild) {
+TEST_F(PortalTest, AbbruchOhneNachfrageHeisstNichtAbgelehnt) {
+    // Without a question nobody refused: the service gave up.
     PortalAnmelden();
     Portal->Code = 1;
     EXPECT_TRUE(PortalAufnahme(QStringLiteral("x11:1a00003")).isNull());
     ASSERT_EQ(Meldungen.size(), 1);
     EXPECT_EQ(Meldungen[0].first, TMeldungTyp::Fehler);
-    EXPECT_EQ(Meldungen[0].second, QStringLiteral("Die Aufnahme des Bildschirms wurde abgelehnt."));
+    EXPECT_EQ(Meldungen[0].second, PortalFehlertext(1));
+    EXPECT_FALSE(Meldungen[0].second.contains(QStringLiteral("abgelehnt")));
+    EXPECT_EQ(PortalFehlertext(2, true),
+              QStringLiteral("Die Aufnahme des Bildschirms wurde abgelehnt."));
     EXPECT_EQ(Portal->Eltern, QStringLiteral("x11:1a00003"));
+}
+
+TEST_F(PortalTest, SpaetesBildWirdGeloescht) {
+    PortalAnmelden();
+    const QString Datei = Ordner.filePath(QStringLiteral("spaet.png"));
+    ASSERT_TRUE(Herkunftsbild(8, 8).save(Datei));
+    Portal->Ergebnis = {{QStringLiteral("uri"), QUrl::fromLocalFile(Datei).toString()}};
+    Portal->VerzoegerungMs = 400;
+    EXPECT_TRUE(PortalAufnahme(QStringLiteral("wayland:"), 100).isNull());
+    EXPECT_TRUE(QFile::exists(Datei));
+    QElapsedTimer t;
+    t.start();
+    while (QFile::exists(Datei) && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(QFile::exists(Datei));
+}
+
+TEST(PortalAppId, AusDemSystemdScope) {
+    EXPECT_EQ(PortalAppIdAusCgroup("1:name=systemd:/x\n0::/user.slice/user-1000.slice/"
+                                   "user@1000.service/app.slice/"
+                                   "app-gnome-org.example.skribano-4711.scope\n"),
+              QStringLiteral("org.example.skribano"));
+    EXPECT_EQ(PortalAppIdAusCgroup("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+                                   "app-org.example.skribano@a1b2.service\n"),
+              QStringLiteral("org.example.skribano"));
+    // A terminal's child and a program outside the user's manager: none.
+    EXPECT_EQ(PortalAppIdAusCgroup("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+                                   "app-org.gnome.Terminal.slice/vte-spawn-1a.scope\n"),
+              QString());
+    EXPECT_EQ(PortalAppIdAusCgroup("0::/system.slice/ssh.service\n"), QString());
 }
 
 TEST_F(PortalTest, FehlerDesPortalsGemeldet) {

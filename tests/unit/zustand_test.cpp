@@ -446,22 +446,24 @@ TEST_F(ZustandTest, AufWaylandLiegtDasWerkzeugfensterImOverlay) {
     const TWaylandUmgebung Wayland;
     Tool->move(Quelle.Rechtecke[0].topLeft() + QPoint(300, 40));
     const QRect Platz = Tool->geometry();
+    const QMargins Rahmen = TToolForm::OverlayRaender();
     Tool->StartFertigBtnClick();
     ASSERT_EQ(Tool->WinZustand, 1);
     EXPECT_TRUE(Screen->isVisible());
     EXPECT_FALSE(Tool->isWindow());
     EXPECT_EQ(Tool->parentWidget(), Screen.get());
     EXPECT_TRUE(Tool->isVisible());
-    EXPECT_EQ(Tool->pos(), Platz.topLeft() - Quelle.Rechtecke[0].topLeft());
+    // The frame's corner where the window's frame was.
+    EXPECT_EQ(Tool->pos(), QPoint(300 + Rahmen.left(), 40 + Rahmen.top()));
     EXPECT_EQ(ClientHoehe(), 28 + Tool->InfoBtn->y() + Tool->InfoBtn->height() + 1);
     // Above the picture, and Escape belongs to the picture unless a control
     // of the tool window has the focus.
     EXPECT_EQ(Screen->children().last(), Tool.get());
     for (QShortcut* k : Tool->StartTasten)
         EXPECT_EQ(k->context(), Qt::WidgetWithChildrenShortcut);
-    // Behind and between the flat buttons, and in a frame of 2 pixels
-    // around them, nothing of the picture shows; beyond the frame it does.
-    const QRect Block = Tool->geometry().adjusted(-2, -2, 2, 2);
+    // Behind and between the flat buttons, and in a frame of 2 pixels with
+    // a grip on top, nothing of the picture shows; beyond the frame it does.
+    const QRect Block = Tool->geometry().marginsAdded(TToolForm::OverlayRaender());
     const auto Zeigt = [&](const QRect& r) { return Screen->grab(r).toImage(); };
     const QImage Innen = Zeigt(Block), Aussen = Zeigt(Block.adjusted(-1, -1, 1, 1));
     Screen->BildLaden(Einfarbig(qRgb(200, 30, 90), Screen->width(), Screen->height()), true);
