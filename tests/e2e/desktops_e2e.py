@@ -265,7 +265,15 @@ class Programm:
         return _abweichungs_rahmen(jetzt, leer, [(0, 0, jetzt.breite, 40)])
 
     def start(self, leer):
-        r = warte_bis(lambda: self.werkzeug(leer), zeit=30, text="Werkzeugfenster erscheint")
+        # Measured once it stands still: GNOME shows a new window growing.
+        vorher = [None]
+
+        def steht():
+            r = self.werkzeug(leer)
+            fest = r if r and r == vorher[0] else None
+            vorher[0] = r
+            return fest
+        r = warte_bis(steht, zeit=30, text="Werkzeugfenster erscheint")
         # Only the Start button below the decoration: its middle.
         self.s.eingabe("click %d %d" % (r[0] + r[2] // 2, r[1] + r[3] - 13))
         return r
@@ -273,15 +281,17 @@ class Programm:
     def block(self, leer, ort):
         """The controls inside the overlay: their rectangle when they stand
         at ort, else None."""
-        b = _abweichungs_rahmen(self.s.bildschirm(), leer, [UHR])
+        b = self.zuletzt = _abweichungs_rahmen(self.s.bildschirm(), leer, [UHR])
         return b if b and b[:2] == ort else None
 
 
 def _im_overlay(s, app, leer, ort, monitor=None):
     """Checks drawing mode: the controls at ort in their frame, the rest of
     the monitor the frozen empty desktop, pixel for pixel."""
-    warte_bis(lambda: app.block(leer, ort), zeit=20,
-              text="Knöpfe im Overlay bei %s; Ausgabe:\n%s" % (ort, app.ausgabe()))
+    try:
+        warte_bis(lambda: app.block(leer, ort), zeit=20, text="Knöpfe im Overlay bei %s" % (ort,))
+    except Fehlschlag as f:
+        raise Fehlschlag("%s, zuletzt %s; Ausgabe:\n%s" % (f, app.zuletzt, app.ausgabe()))
     time.sleep(0.5)
     jetzt = s.bildschirm()
     block = (ort[0], ort[1], WERKZEUG_BREITE + 2 * RAHMEN, ZEICHEN_HOEHE + GRIFF + 2 * RAHMEN)
