@@ -203,6 +203,21 @@ class DesktopSitzung(Lebenslauf):
         return _ppm_lesen(subprocess.run(["convert", pfad, "-depth", "8", "ppm:-"],
                                          capture_output=True, check=True).stdout)
 
+    def ruhiger_bildschirm(self):
+        """The desktop once it has settled, the pointer on no control of the
+        desktop's: GNOME fades the overview out, and highlights the top bar's
+        button under the pointer."""
+        self.eingabe("move 960 600")
+        vorher = [self.bildschirm()]
+
+        def ruhig():
+            jetzt = self.bildschirm()
+            gleich = _abweichungen_ausser(jetzt, vorher[0], [UHR])[0] == 0
+            vorher[0] = jetzt
+            return jetzt if gleich else None
+        time.sleep(0.5)
+        return warte_bis(ruhig, zeit=20, text="Desktop kommt zur Ruhe")
+
     def im_app_scope(self, pid):
         """Puts pid into the systemd scope the app grid gives a program."""
         wurzel = "/sys/fs/cgroup/unified" if os.path.isdir("/sys/fs/cgroup/unified") else "/sys/fs/cgroup"
@@ -320,7 +335,7 @@ def _strich_und_fertig(s, app, leer):
 
 def gnome_aus_dem_app_raster(nummer):
     with DesktopSitzung("gnome") as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         vorher = set(_alle_bilder(s))
         app = Programm(s, {"WinPos-Left": 300, "WinPos-Top": 200}, scope=True)
         app.start(leer)
@@ -358,7 +373,7 @@ def gnome_aus_dem_app_raster(nummer):
 
 def gnome_antwort_nach_20s_zwei_monitore(nummer):
     with DesktopSitzung("gnome", monitore=("1920x1080", "1280x1024")) as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         vorher = set(_alle_bilder(s))
         app = Programm(s, {})
         fenster = app.start(leer)
@@ -374,7 +389,7 @@ def gnome_antwort_nach_20s_zwei_monitore(nummer):
 
 def kde_ohne_zeiger(nummer):
     with DesktopSitzung("kde") as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         app = Programm(s, {"WinPos-Left": 300, "WinPos-Top": 200})
         app.start(leer)
         # The pointer stood on Start: the frozen picture is the desktop without it.
