@@ -203,6 +203,21 @@ class DesktopSitzung(Lebenslauf):
         return _ppm_lesen(subprocess.run(["convert", pfad, "-depth", "8", "ppm:-"],
                                          capture_output=True, check=True).stdout)
 
+    def ruhiger_bildschirm(self):
+        """The desktop once it has settled, the pointer on no control of the
+        desktop's: GNOME fades the overview out, and highlights the top bar's
+        button under the pointer."""
+        self.eingabe("move 960 600")
+        vorher = [self.bildschirm()]
+
+        def ruhig():
+            jetzt = self.bildschirm()
+            gleich = _abweichungen_ausser(jetzt, vorher[0], [UHR])[0] == 0
+            vorher[0] = jetzt
+            return jetzt if gleich else None
+        time.sleep(0.5)
+        return warte_bis(ruhig, zeit=20, text="Desktop kommt zur Ruhe")
+
     def im_app_scope(self, pid):
         """Puts pid into the systemd scope the app grid gives a program."""
         wurzel = "/sys/fs/cgroup/unified" if os.path.isdir("/sys/fs/cgroup/unified") else "/sys/fs/cgroup"
@@ -265,7 +280,15 @@ class Programm:
         return _abweichungs_rahmen(jetzt, leer, [(0, 0, jetzt.breite, 40)])
 
     def start(self, leer):
-        r = warte_bis(lambda: self.werkzeug(leer), zeit=30, text="Werkzeugfenster erscheint")
+        # Measured once it stands still: GNOME shows a new window growing.
+        vorher = [None]
+
+        def steht():
+            r = self.werkzeug(leer)
+            fest = r if r and r == vorher[0] else None
+            vorher[0] = r
+            return fest
+        r = warte_bis(steht, zeit=30, text="Werkzeugfenster erscheint")
         # Only the Start button below the decoration: its middle.
         self.s.eingabe("click %d %d" % (r[0] + r[2] // 2, r[1] + r[3] - 13))
         return r
@@ -273,15 +296,17 @@ class Programm:
     def block(self, leer, ort):
         """The controls inside the overlay: their rectangle when they stand
         at ort, else None."""
-        b = _abweichungs_rahmen(self.s.bildschirm(), leer, [UHR])
+        b = self.zuletzt = _abweichungs_rahmen(self.s.bildschirm(), leer, [UHR])
         return b if b and b[:2] == ort else None
 
 
 def _im_overlay(s, app, leer, ort, monitor=None):
     """Checks drawing mode: the controls at ort in their frame, the rest of
     the monitor the frozen empty desktop, pixel for pixel."""
-    warte_bis(lambda: app.block(leer, ort), zeit=20,
-              text="Knöpfe im Overlay bei %s; Ausgabe:\n%s" % (ort, app.ausgabe()))
+    try:
+        warte_bis(lambda: app.block(leer, ort), zeit=20, text="Knöpfe im Overlay bei %s" % (ort,))
+    except Fehlschlag as f:
+        raise Fehlschlag("%s, zuletzt %s; Ausgabe:\n%s" % (f, app.zuletzt, app.ausgabe()))
     time.sleep(0.5)
     jetzt = s.bildschirm()
     block = (ort[0], ort[1], WERKZEUG_BREITE + 2 * RAHMEN, ZEICHEN_HOEHE + GRIFF + 2 * RAHMEN)
@@ -310,7 +335,7 @@ def _strich_und_fertig(s, app, leer):
 
 def gnome_aus_dem_app_raster(nummer):
     with DesktopSitzung("gnome") as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         vorher = set(_alle_bilder(s))
         app = Programm(s, {"WinPos-Left": 300, "WinPos-Top": 200}, scope=True)
         app.start(leer)
@@ -348,7 +373,7 @@ def gnome_aus_dem_app_raster(nummer):
 
 def gnome_antwort_nach_20s_zwei_monitore(nummer):
     with DesktopSitzung("gnome", monitore=("1920x1080", "1280x1024")) as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         vorher = set(_alle_bilder(s))
         app = Programm(s, {})
         fenster = app.start(leer)
@@ -364,7 +389,7 @@ def gnome_antwort_nach_20s_zwei_monitore(nummer):
 
 def kde_ohne_zeiger(nummer):
     with DesktopSitzung("kde") as s:
-        leer = s.bildschirm()
+        leer = s.ruhiger_bildschirm()
         app = Programm(s, {"WinPos-Left": 300, "WinPos-Top": 200})
         app.start(leer)
         # The pointer stood on Start: the frozen picture is the desktop without it.
