@@ -12,7 +12,11 @@
 
 namespace {
 
-constexpr int PngZlibStufe = 5;
+// libdeflate's level 3 compresses the 4K test pictures about 1 % larger
+// (screen contents) to 11 % smaller (photos) than zlib did at the level 5
+// files were written with before, in a third of zlib's time and two thirds
+// of its own level 5's. Levels 2 to 5 keep zlib's header mark of level 5.
+constexpr int PngZlibStufe = 3;
 constexpr size_t PngMaxIdat = 65535;
 constexpr int Farben = 3;
 
