@@ -197,7 +197,9 @@ def kein_mailprogramm(display):
         a = Ablauf(s, {"XDG_DATA_DIRS": leer, "XDG_CONFIG_DIRS": leer})
         dauer = a.als_png_versenden()
         pruefe(a.letzte_meldung() == FEHLER, "Fehlermeldung: " + a.letzte_meldung())
-        pruefe(dauer < 1.0, "Fehlermeldung nach %.2f s" % dauer)
+        # At once, not after the 5 s the desktop's mail handler is given
+        # (the picture is saved first; 3 s leave room for a busy machine).
+        pruefe(dauer < 3.0, "Fehlermeldung nach %.2f s" % dauer)
         a.meldung_beantworten("Return")
         pruefe(a.dateien() == [], "Keine Datei ohne Mailprogramm: %s" % a.dateien())
         pruefe(a.app.p.poll() is None, "Programm läuft weiter")
