@@ -208,15 +208,9 @@ class DesktopSitzung(Lebenslauf):
         desktop's: GNOME fades the overview out, and highlights the top bar's
         button under the pointer."""
         self.eingabe("move 960 600")
-        vorher = [self.bildschirm()]
-
-        def ruhig():
-            jetzt = self.bildschirm()
-            gleich = _abweichungen_ausser(jetzt, vorher[0], [UHR])[0] == 0
-            vorher[0] = jetzt
-            return jetzt if gleich else None
-        time.sleep(0.5)
-        return warte_bis(ruhig, zeit=20, text="Desktop kommt zur Ruhe")
+        return _sobald_es_steht(self.bildschirm,
+                                lambda a, b: _abweichungen_ausser(a, b, [UHR])[0] == 0,
+                                zeit=20, schritt=0.5, text="Desktop kommt zur Ruhe")
 
     def im_app_scope(self, pid):
         """Puts pid into the systemd scope the app grid gives a program."""
@@ -235,6 +229,18 @@ class DesktopSitzung(Lebenslauf):
                 f.write(str(pid))
         except OSError as e:
             raise Uebersprungen("kein systemd-Scope anzulegen (%s): %s" % (pfad, e))
+
+
+def _sobald_es_steht(messen, gleich, **warten):
+    """What messen gives once two readings in a row are alike (gleich)."""
+    vorher = [None]
+
+    def steht():
+        jetzt = messen()
+        fest = jetzt if jetzt and vorher[0] and gleich(jetzt, vorher[0]) else None
+        vorher[0] = jetzt
+        return fest
+    return warte_bis(steht, **warten)
 
 
 KDE_TASTEN = {"ffc6": "67", "ff0d": "28", "ff09": "15"}  # F9, Return, Tab as evdev codes
@@ -281,14 +287,8 @@ class Programm:
 
     def start(self, leer):
         # Measured once it stands still: GNOME shows a new window growing.
-        vorher = [None]
-
-        def steht():
-            r = self.werkzeug(leer)
-            fest = r if r and r == vorher[0] else None
-            vorher[0] = r
-            return fest
-        r = warte_bis(steht, zeit=30, text="Werkzeugfenster erscheint")
+        r = _sobald_es_steht(lambda: self.werkzeug(leer), lambda a, b: a == b, zeit=30,
+                             text="Werkzeugfenster erscheint")
         # Only the Start button below the decoration: its middle.
         self.s.eingabe("click %d %d" % (r[0] + r[2] // 2, r[1] + r[3] - 13))
         return r
