@@ -285,6 +285,12 @@ class Programm:
         # The top bar of GNOME's stays out.
         return _abweichungs_rahmen(jetzt, leer, [(0, 0, jetzt.breite, 40)])
 
+    def nur_start(self, leer):
+        """True once the ready tool window (Start alone) shows. Between the
+        overlay going and the window coming back, none may show."""
+        r = self.werkzeug(leer)
+        return r is not None and r[3] < 100
+
     def start(self, leer):
         # Measured once it stands still: GNOME shows a new window growing.
         r = _sobald_es_steht(lambda: self.werkzeug(leer), lambda a, b: a == b, zeit=30,
@@ -329,8 +335,7 @@ def _strich_und_fertig(s, app, leer):
     gruen = sum(jetzt.pixel(x, 1000) == (0, 255, 0) for x in range(500, 900))
     pruefe(gruen >= 395, "Grüner Strich im Overlay: %d von 400 Pixeln" % gruen)
     s.eingabe("keysym ffc6")
-    warte_bis(lambda: app.werkzeug(leer) and app.werkzeug(leer)[3] < 100, zeit=15,
-              text="Fertig gibt den Desktop zurück")
+    warte_bis(lambda: app.nur_start(leer), zeit=15, text="Fertig gibt den Desktop zurück")
 
 
 def gnome_aus_dem_app_raster(nummer):
@@ -354,7 +359,7 @@ def gnome_aus_dem_app_raster(nummer):
         app.start(leer)
         _im_overlay(s, app, leer, (300, 200))
         s.eingabe("keysym ffc6")
-        warte_bis(lambda: app.werkzeug(leer)[3] < 100, zeit=15, text="Fertig")
+        warte_bis(lambda: app.nur_start(leer), zeit=15, text="Fertig")
         # Asked again and refused: the error box, then the ready state.
         s.befehl("gdbus", "call", "--session", "--dest", "org.freedesktop.impl.portal.PermissionStore",
                  "--object-path", "/org/freedesktop/impl/portal/PermissionStore", "--method",
@@ -365,9 +370,10 @@ def gnome_aus_dem_app_raster(nummer):
         s.eingabe("keysym ff0d")
         warte_bis(lambda: "wurde abgelehnt" in app.ausgabe(), zeit=15, text="Meldung „abgelehnt“")
         # The box is told before it shows: Return waits for it.
-        warte_bis(lambda: app.werkzeug(leer)[3] >= 100, zeit=15, text="Fehlermeldung erscheint")
+        warte_bis(lambda: (app.werkzeug(leer) or (0, 0, 0, 0))[3] >= 100, zeit=15,
+                  text="Fehlermeldung erscheint")
         s.eingabe("keysym ff0d")
-        warte_bis(lambda: app.werkzeug(leer)[3] < 100, zeit=15, text="Bereit: nur der Start-Knopf")
+        warte_bis(lambda: app.nur_start(leer), zeit=15, text="Bereit: nur der Start-Knopf")
         pruefe(_neue_bilder(s, vorher) == [], "Keine Bilddatei bleibt: %s" % _neue_bilder(s, vorher))
 
 
