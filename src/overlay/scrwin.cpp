@@ -2,9 +2,11 @@
 #include "app/codes.h"
 
 #include "controls/kvxspez.h"
+#include "platform/rahmenpuffer.h"
 #include "platform/sitzung.h"
 #include "toolwindow/toolwin2.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -67,6 +69,7 @@ TScreenForm::TScreenForm(QWidget* Parent) : QWidget(Parent, Qt::Window | Qt::Fra
 }
 
 TScreenForm::~TScreenForm() {
+    FensterpufferAbwarten();
     // During drawing mode on Wayland the tool window lives in here; it is
     // not this window's to delete.
     if (ToolForm && ToolForm->window() == this) ToolForm->setParent(nullptr);
@@ -84,6 +87,7 @@ void TScreenForm::resizeEvent(QResizeEvent* Event) {
 
 void TScreenForm::showEvent(QShowEvent* Event) {
     QWidget::showEvent(Event);
+    FPufferVorbereitet = false;
     SetMauszeiger();
     Memo1->hide();
     Memo1->clear();
@@ -127,11 +131,45 @@ void TScreenForm::AufMonitorZeigen(const QRect& Monitor) {
         for (QScreen* s : QGuiApplication::screens())
             if (s->geometry() == Monitor) setScreen(s);
     setWindowState(Qt::WindowNoState);
+    FensterpufferAbwarten();
     setGeometry(Monitor);
     move(Monitor.topLeft());
     // Full-screen rather than maximised: on X11 only that state covers
     // panels and docks too, as the frozen picture does.
     showFullScreen();
+}
+
+void TScreenForm::FensterpufferVorbereiten(const QRect& Monitor) {
+    // A Wayland window gets its buffers with its first frame, at the
+    // output's scale.
+    if (WaylandSitzung() || isVisible()) return;
+    FensterpufferAbwarten();
+    setGeometry(Monitor);
+    winId();
+    QBackingStore* Puffer = backingStore();
+    // The buffer of an earlier Start is kept, and faulted in already.
+    if (!Puffer || Puffer->size() == size()) return;
+    Puffer->resize(size());
+    Puffer->beginPaint(QRegion());
+    const QPaintDevice* Geraet = Puffer->paintDevice();
+    if (Geraet && Geraet->devType() == QInternal::Image) {
+        const auto* Bild = static_cast<const QImage*>(Geraet);
+        FPufferArbeit = SeitenVorbereiten(Bild->constBits(), Bild->sizeInBytes());
+    }
+    Puffer->endPaint();
+    FPufferVorbereitet = true;
+}
+
+void TScreenForm::FensterpufferFreigeben() {
+    if (!FPufferVorbereitet || isVisible()) return;
+    FensterpufferAbwarten();
+    // The smallest buffer; the next Start's first paint makes its own.
+    backingStore()->resize(QSize(1, 1));
+    FPufferVorbereitet = false;
+}
+
+void TScreenForm::FensterpufferAbwarten() {
+    if (FPufferArbeit.joinable()) FPufferArbeit.join();
 }
 
 void TScreenForm::SetMemoSchrift(int32_t s) {

@@ -22,6 +22,7 @@
 #include <QTextEdit>
 #include <QWidget>
 #include <cstdint>
+#include <thread>
 
 // The tools dragged from a press to a release with a rubber band: line,
 // rectangle, arrow, double arrow, ellipse, filled rectangle, filled ellipse.
@@ -158,6 +159,12 @@ public:
     void BilderFreigeben();
     // Shows the overlay borderless over exactly the monitor rectangle.
     void AufMonitorZeigen(const QRect& Monitor);
+    // Before a Start: the hidden window takes the monitor's place and gets
+    // its window buffer, faulted in on a worker thread; the first paint
+    // of the overlay then writes into memory that is there. Freigeben gives
+    // it back if no Start came.
+    void FensterpufferVorbereiten(const QRect& Monitor);
+    void FensterpufferFreigeben();
 
     // Lens (14) and zoom view (15). Img2 shows a copy of the picture taken
     // when the tool is chosen; its layer is the lens.
@@ -210,6 +217,12 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    // Waits for the worker faulting in the window buffer: the buffer must
+    // not go or be painted while it reads.
+    void FensterpufferAbwarten();
+    // A window buffer made ahead of a Start that has not shown yet.
+    bool FPufferVorbereitet = false;
+    std::thread FPufferArbeit;
     // What the tool mark now in the picture was drawn with, so that a change
     // of tool or width can remove it with the same figure.
     struct TMarke {

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <new>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -95,17 +96,24 @@ size_t Bereit(size_t Groesse) {
     return n + size_t(InArbeit);
 }
 
-// The kernel maps and clears every page (or huge page) now, on this
-// thread; without MADV_POPULATE_WRITE (before Linux 5.14) one byte in every
-// page is written.
-void Beruehren(TPuffer* p) {
-    if (madvise(p->Daten, p->Groesse, MADV_POPULATE_WRITE) == 0) return;
-    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
-    for (size_t i = 0; i < p->Groesse; i += Seite)
-        p->Daten[i] = 0;
+// The kernel maps and clears every page (or huge page) of the bytes now,
+// on this thread, and one byte of every page is read, which also has a
+// virtual machine's host map it. Without MADV_POPULATE_WRITE (before Linux
+// 5.14) the reads fault the pages in.
+void Einlagern(const uchar* Daten, size_t Groesse) {
+    const auto Seite = uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto Anfang = reinterpret_cast<uintptr_t>(Daten);
+    const uintptr_t Ende = Anfang + Groesse;
+    madvise(reinterpret_cast<void*>(Anfang & ~(Seite - 1)), Ende - (Anfang & ~(Seite - 1)),
+            MADV_POPULATE_WRITE);
+    for (uintptr_t a = Anfang; a < Ende; a = (a | (Seite - 1)) + 1)
+        (void)*reinterpret_cast<volatile const uchar*>(a);
 }
 
 void Vorbereiten(size_t Groesse, size_t Anzahl) {
+    // Needed at the first stroke only: the capture and the overlay's first
+    // picture, prepared beside it, go first.
+    setpriority(PRIO_PROCESS, 0, 19);
     for (;;) {
         {
             const std::lock_guard<std::mutex> l(Sperre());
@@ -113,7 +121,7 @@ void Vorbereiten(size_t Groesse, size_t Anzahl) {
             ++InArbeit;
         }
         TPuffer* p = NeuerPuffer(Groesse);
-        if (p) Beruehren(p);
+        if (p) Einlagern(p->Daten, p->Groesse);
         const std::lock_guard<std::mutex> l(Sperre());
         --InArbeit;
         if (!p) return;
@@ -175,4 +183,8 @@ void VorbereiteteRahmenpufferFreigeben() {
         Unmap(*i);
         i = f.erase(i);
     }
+}
+
+std::thread SeitenVorbereiten(const uchar* Daten, qsizetype Groesse) {
+    return std::thread(Einlagern, Daten, size_t(Groesse));
 }

@@ -6,6 +6,7 @@
 // already there. Small pictures are left to Qt.
 
 #include <QImage>
+#include <thread>
 
 // Makes Bild the only owner of its pixels, copying them into a kept buffer
 // when they are shared (with the capture, the background, the undo copy).
@@ -38,3 +39,10 @@ void RahmenpufferVorbereiten(qsizetype Groesse, int Anzahl);
 
 // Gives back to the system the buffers prepared so that nobody took.
 void VorbereiteteRahmenpufferFreigeben();
+
+// Faults in, on a worker thread, the pages of memory another part owns (a
+// window's buffer), so that its first write finds them there: the kernel
+// maps them, then one byte of each page is read, which also has a virtual
+// machine's host map them. No byte changes. The memory must stay mapped
+// until the returned thread is joined.
+std::thread SeitenVorbereiten(const uchar* Daten, qsizetype Groesse);

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
@@ -40,6 +42,8 @@ std::condition_variable& Fertig() {
 
 // Segments a worker is preparing now.
 int SegmenteInArbeit = 0;
+// A capture waits for the segment being prepared.
+std::atomic<bool> AufnahmeWartet = false;
 
 // Segments live until the program ends; the kernel frees them with it
 // (they are marked for removal as soon as the server has attached them).
@@ -70,22 +74,12 @@ bool ShmVorhanden(xcb_connection_t* c) {
     return Vorhanden == 1;
 }
 
-// One byte in every page: the pages are made and cleared now, on this
-// thread, not when the server writes the capture.
-void Beruehren(uchar* Daten, size_t Groesse) {
-    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
-    for (size_t i = 0; i < Groesse; i += Seite)
-        Daten[i] = 0;
-}
-
-// A new segment of the size, attached on both sides; with Vorbereitet its
-// pages are written once first. Added to Segmente() by the caller.
-TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse, bool Vorbereitet) {
+// A new segment of the size, attached on both sides. Added to Segmente()
+// by the caller.
+TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse) {
     const int ShmId = shmget(IPC_PRIVATE, Groesse, IPC_CREAT | 0600);
     if (ShmId < 0) return nullptr;
     void* Adresse = shmat(ShmId, nullptr, 0);
-    if (Vorbereitet && Adresse != reinterpret_cast<void*>(-1))
-        Beruehren(static_cast<uchar*>(Adresse), Groesse);
     auto* s = new TSegment;
     s->Id = xcb_generate_id(c);
     xcb_generic_error_t* Fehler =
@@ -104,7 +98,6 @@ TSegment* NeuesSegment(xcb_connection_t* c, size_t Groesse, bool Vorbereitet) {
     }
     s->Daten = static_cast<uchar*>(Adresse);
     s->Groesse = Groesse;
-    s->Vorbereitet = Vorbereitet;
     return s;
 }
 
@@ -119,7 +112,9 @@ void Abhaengen(xcb_connection_t* c, TSegment* s) {
 // being prepared is waited for: finishing it costs less than a new one.
 TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
     std::unique_lock<std::mutex> l(SegmentSperre());
+    AufnahmeWartet = true;
     Fertig().wait(l, [] { return SegmenteInArbeit == 0; });
+    AufnahmeWartet = false;
     std::vector<TSegment*>& Alle = Segmente();
     for (TSegment* s : Alle)
         if (!s->Benutzt && s->Groesse == Groesse) {
@@ -135,7 +130,7 @@ TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
         Abhaengen(c, *i);
         i = Alle.erase(i);
     }
-    TSegment* s = NeuesSegment(c, Groesse, false);
+    TSegment* s = NeuesSegment(c, Groesse);
     if (s) {
         s->Benutzt = true;
         Alle.push_back(s);
@@ -143,10 +138,47 @@ TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
     return s;
 }
 
-void SegmentVorbereiten(xcb_connection_t* c, size_t Groesse) {
-    TSegment* s = NeuesSegment(c, Groesse, true);
+// One byte in every page: the pages are made and mapped now, on this
+// thread, not when the capture comes. A capture that comes meanwhile stops
+// this: the rest it faults in itself, no slower.
+void Beschreiben(uchar* Daten, size_t Groesse) {
+    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
+    for (size_t i = 0; i < Groesse && !AufnahmeWartet; i += Seite)
+        Daten[i] = 0;
+}
+
+// The server maps the segment's pages in its own address space one by one
+// at its first capture into them, which is dear in a virtual machine.
+// Captures of a few rows at a time have it pay ahead, in pieces short
+// enough that other requests on the connection hardly wait. A capture that
+// comes meanwhile stops this: the rest it faults in itself, no slower.
+void ServerSeitigBeruehren(xcb_connection_t* c, const TSegment* s, const QRect& Rect) {
+    constexpr int Zeilen = 32;
+    const xcb_window_t Wurzel = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    for (int y = 0; y < Rect.height() && !AufnahmeWartet; y += Zeilen)
+        std::free(xcb_shm_get_image_reply(
+            c,
+            xcb_shm_get_image(c, Wurzel, int16_t(Rect.x()), int16_t(Rect.y() + y),
+                              uint16_t(Rect.width()), uint16_t(std::min(Zeilen, Rect.height() - y)),
+                              ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, s->Id,
+                              uint32_t(y) * uint32_t(Rect.width()) * 4),
+            nullptr));
+}
+
+void SegmentVorbereiten(xcb_connection_t* c, const QRect& Rect) {
+    TSegment* s = NeuesSegment(c, size_t(Rect.width()) * size_t(Rect.height()) * 4);
+    if (s) {
+        // Both sides at once: the server's on one core, this program's on
+        // the other.
+        std::thread Hier(Beschreiben, s->Daten, s->Groesse);
+        ServerSeitigBeruehren(c, s, Rect);
+        Hier.join();
+    }
     const std::lock_guard<std::mutex> l(SegmentSperre());
-    if (s) Segmente().push_back(s);
+    if (s) {
+        s->Vorbereitet = true;
+        Segmente().push_back(s);
+    }
     --SegmenteInArbeit;
     Fertig().notify_all();
 }
@@ -188,7 +220,7 @@ void ShmAufnahmeVorbereiten(const QRect& Rect) {
         if (SegmenteInArbeit > 0) return;
         ++SegmenteInArbeit;
     }
-    std::thread(SegmentVorbereiten, c, Groesse).detach();
+    std::thread(SegmentVorbereiten, c, Rect).detach();
 }
 
 void VorbereiteteShmFreigeben() {

@@ -14,9 +14,9 @@
 QImage ShmAufnahme(const QRect& Rect);
 
 // Makes ready, on a worker thread, the shared memory for a capture of
-// Rect's size, attached to the server and with every page written once: the
-// capture that follows then neither creates a segment nor has the server
-// fault in fresh memory. Returns at once.
+// Rect, attached to the server and with every page mapped on both sides:
+// the capture that follows then neither creates a segment nor has the
+// server or this program fault in fresh memory. Returns at once.
 void ShmAufnahmeVorbereiten(const QRect& Rect);
 
 // Gives back the segment prepared so, if no capture took it.

@@ -1,6 +1,7 @@
 #include "toolwindow/startvorbereitung.h"
 
 #include "app/data.h"
+#include "overlay/scrwin.h"
 #include "platform/bildschirm.h"
 #include "platform/rahmenpuffer.h"
 #include "toolwindow/toolwin2.h"
@@ -44,6 +45,7 @@ void TStartVorbereitung::Vorbereiten() {
     Quelle.AufnahmeVorbereiten(Nr);
     RahmenpufferVorbereiten(qsizetype(Monitore[Nr].width()) * Monitore[Nr].height() * 4,
                             StartEigeneBilder);
+    if (ScreenForm) ScreenForm->FensterpufferVorbereiten(Monitore[Nr]);
     FFrist->start();
 }
 
@@ -53,4 +55,5 @@ void TStartVorbereitung::Aufgeben() {
     if (FForm.WinZustand != 0) return;
     Bildschirm().VorbereitungFreigeben();
     VorbereiteteRahmenpufferFreigeben();
+    if (ScreenForm) ScreenForm->FensterpufferFreigeben();
 }

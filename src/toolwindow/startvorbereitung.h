@@ -2,9 +2,10 @@
 // The pointer entering the tool window, or the focus moved to its Start
 // button, announce a Start some hundred milliseconds ahead. That time is
 // used to prepare, on worker threads, the memory a first Start fills: the
-// shared memory the capture is written into and the drawing bitmap with its
-// undo copy. What no Start took within a few seconds is given back, so that
-// the ready state holds no frame memory at rest.
+// shared memory the capture is written into, the drawing bitmap with its
+// undo copy, and the overlay's window buffer. What no Start took within a
+// few seconds is given back, so that the ready state holds no frame memory
+// at rest.
 
 #include <QObject>
 

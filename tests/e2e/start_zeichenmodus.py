@@ -25,6 +25,11 @@ def einfrieren_zeichnen_fertig(display):
         wx, wy, ww, wh = app.werkzeug_geometrie()
         pruefe(wh == Skribano.START_HOEHE, "Bereit: nur der Start-Knopf, Höhe %d" % wh)
         pruefe(wx + ww > B - 60 and wy < 60, "Werkzeugfenster oben rechts: %s" % ((wx, wy),))
+        # The pointer passes the tool window: what that prepares for a Start
+        # is given back after 4 s, and the Start then makes its own.
+        s.xdotool("mousemove", "--sync", wx + ww // 2, wy + 13)
+        s.xdotool("mousemove", "--sync", 900, 900)
+        time.sleep(4.5)
 
         oid, og = app.zeichenmodus((0, 0, B, H))
         werkzeug = app.werkzeug_rahmen()
