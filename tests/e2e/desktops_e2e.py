@@ -252,11 +252,19 @@ def _neue_bilder(s, vorher):
 
 def _alle_bilder(s):
     """Every picture file where a portal might leave one; the test's own
-    screenshots aside."""
+    screenshots aside. In /tmp only the desktop user's: scenarios running
+    beside this one write pictures there too."""
     eigene = os.path.join(s.ordner, "out")
+    uid = s.pw.pw_uid if s.pw else os.getuid()
+
+    def vom_desktop(p):
+        try:
+            return os.stat(p).st_uid == uid
+        except OSError:
+            return False
     return [p for d in (s.home, "/tmp", os.path.join(s.ordner, "run"))
             for p in glob.glob(os.path.join(d, "**", "*.png"), recursive=True)
-            if not p.startswith(eigene)]
+            if not p.startswith(eigene) and (d != "/tmp" or vom_desktop(p))]
 
 
 class Programm:
