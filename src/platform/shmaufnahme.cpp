@@ -1,5 +1,7 @@
 #include "platform/shmaufnahme.h"
 
+#include "platform/rahmenpuffer.h"
+
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
@@ -138,15 +140,6 @@ TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
     return s;
 }
 
-// One byte in every page: the pages are made and mapped now, on this
-// thread, not when the capture comes. A capture that comes meanwhile stops
-// this: the rest it faults in itself, no slower.
-void Beschreiben(uchar* Daten, size_t Groesse) {
-    const auto Seite = size_t(sysconf(_SC_PAGESIZE));
-    for (size_t i = 0; i < Groesse && !AufnahmeWartet; i += Seite)
-        Daten[i] = 0;
-}
-
 // The server maps the segment's pages in its own address space one by one
 // at its first capture into them, which is dear in a virtual machine.
 // Captures of a few rows at a time have it pay ahead, in pieces short
@@ -170,7 +163,7 @@ void SegmentVorbereiten(xcb_connection_t* c, const QRect& Rect) {
     if (s) {
         // Both sides at once: the server's on one core, this program's on
         // the other.
-        std::thread Hier(Beschreiben, s->Daten, s->Groesse);
+        std::thread Hier = SeitenVorbereiten(s->Daten, qsizetype(s->Groesse));
         ServerSeitigBeruehren(c, s, Rect);
         Hier.join();
     }
