@@ -2,7 +2,7 @@
 #include "app/codes.h"
 
 #include "controls/kvxspez.h"
-#include "platform/rahmenpuffer.h"
+#include "platform/shmaufnahme.h"
 #include "platform/sitzung.h"
 #include "toolwindow/toolwin2.h"
 
@@ -149,13 +149,14 @@ void TScreenForm::FensterpufferVorbereiten(const QRect& Monitor) {
     QBackingStore* Puffer = backingStore();
     // The buffer of an earlier Start is kept, and faulted in already.
     if (!Puffer || Puffer->size() == size()) return;
+    const uint32_t Von = NaechsteXid();
     Puffer->resize(size());
     Puffer->beginPaint(QRegion());
+    const uint32_t Bis = NaechsteXid();
     const QPaintDevice* Geraet = Puffer->paintDevice();
-    if (Geraet && Geraet->devType() == QInternal::Image) {
-        const auto* Bild = static_cast<const QImage*>(Geraet);
-        FPufferArbeit = SeitenVorbereiten(Bild->constBits(), Bild->sizeInBytes());
-    }
+    if (Geraet && Geraet->devType() == QInternal::Image)
+        FPufferArbeit =
+            FensterpufferVorbereitenLassen(*static_cast<const QImage*>(Geraet), Von, Bis);
     Puffer->endPaint();
     FPufferVorbereitet = true;
 }

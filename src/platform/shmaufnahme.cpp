@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+#include <xcb/res.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -140,22 +141,30 @@ TSegment* FreiesSegment(xcb_connection_t* c, size_t Groesse) {
     return s;
 }
 
-// The server maps the segment's pages in its own address space one by one
-// at its first capture into them, which is dear in a virtual machine.
-// Captures of a few rows at a time have it pay ahead, in pieces short
-// enough that other requests on the connection hardly wait. A capture that
-// comes meanwhile stops this: the rest it faults in itself, no slower.
-void ServerSeitigBeruehren(xcb_connection_t* c, const TSegment* s, const QRect& Rect) {
+// The server maps a segment's pages in its own address space one by one at
+// its first write or read, which is dear in a virtual machine. Captures of
+// a few rows at a time have it pay ahead, in pieces short enough that other
+// requests on the connection hardly wait. A capture that comes meanwhile
+// stops this: the rest the server faults in when it needs them, no slower.
+void ServerSeitigBeruehren(xcb_connection_t* c, uint32_t Segment, const QSize& Groesse,
+                           uint32_t Zeilenlaenge) {
     constexpr int Zeilen = 32;
-    const xcb_window_t Wurzel = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    for (int y = 0; y < Rect.height() && !AufnahmeWartet; y += Zeilen)
-        std::free(xcb_shm_get_image_reply(
+    const xcb_screen_t* Screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    // What the server writes does not matter, only where: any part of the
+    // screen will do.
+    const int Breite = std::min<int>(Groesse.width(), Screen->width_in_pixels);
+    const int Hoehe = std::min<int>(Groesse.height(), Screen->height_in_pixels);
+    for (int y = 0; y < Hoehe && !AufnahmeWartet; y += Zeilen) {
+        xcb_shm_get_image_reply_t* r = xcb_shm_get_image_reply(
             c,
-            xcb_shm_get_image(c, Wurzel, int16_t(Rect.x()), int16_t(Rect.y() + y),
-                              uint16_t(Rect.width()), uint16_t(std::min(Zeilen, Rect.height() - y)),
-                              ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, s->Id,
-                              uint32_t(y) * uint32_t(Rect.width()) * 4),
-            nullptr));
+            xcb_shm_get_image(c, Screen->root, 0, int16_t(y), uint16_t(Breite),
+                              uint16_t(std::min(Zeilen, Hoehe - y)), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP,
+                              Segment, uint32_t(y) * Zeilenlaenge),
+            nullptr);
+        const bool Ok = r != nullptr;
+        std::free(r);
+        if (!Ok) return;
+    }
 }
 
 void SegmentVorbereiten(xcb_connection_t* c, const QRect& Rect) {
@@ -164,7 +173,7 @@ void SegmentVorbereiten(xcb_connection_t* c, const QRect& Rect) {
         // Both sides at once: the server's on one core, this program's on
         // the other.
         std::thread Hier = SeitenVorbereiten(s->Daten, qsizetype(s->Groesse));
-        ServerSeitigBeruehren(c, s, Rect);
+        ServerSeitigBeruehren(c, s->Id, Rect.size(), uint32_t(Rect.width()) * 4);
         Hier.join();
     }
     const std::lock_guard<std::mutex> l(SegmentSperre());
@@ -174,6 +183,35 @@ void SegmentVorbereiten(xcb_connection_t* c, const QRect& Rect) {
     }
     --SegmenteInArbeit;
     Fertig().notify_all();
+}
+
+// The one shared-memory segment of the connection whose id lies between
+// Von and Bis, found among the connection's resources on the server; 0 if
+// there is not exactly one, or the server cannot list them.
+uint32_t SegmentZwischen(xcb_connection_t* c, uint32_t Von, uint32_t Bis) {
+    const xcb_query_extension_reply_t* Res = xcb_get_extension_data(c, &xcb_res_id);
+    if (!Res || !Res->present) return 0;
+    const xcb_res_resource_id_spec_t Alle{0, 0};
+    const auto Anfrage = xcb_res_query_resource_bytes(c, Von, 1, &Alle);
+    // The server names a resource type only once it has listed one.
+    const auto Name = xcb_intern_atom(c, 1, 6, "ShmSeg");
+    xcb_res_query_resource_bytes_reply_t* r =
+        xcb_res_query_resource_bytes_reply(c, Anfrage, nullptr);
+    xcb_intern_atom_reply_t* Typ = xcb_intern_atom_reply(c, Name, nullptr);
+    uint32_t Gefunden = 0;
+    int Anzahl = 0;
+    if (r && Typ && Typ->atom != XCB_NONE)
+        for (auto i = xcb_res_query_resource_bytes_sizes_iterator(r); i.rem;
+             xcb_res_resource_size_value_next(&i)) {
+            const xcb_res_resource_id_spec_t& Id = i.data->size.spec;
+            if (Id.type == Typ->atom && Id.resource > Von && Id.resource < Bis) {
+                Gefunden = Id.resource;
+                ++Anzahl;
+            }
+        }
+    std::free(r);
+    std::free(Typ);
+    return Anzahl == 1 ? Gefunden : 0;
 }
 
 // The server leaves the padding byte of depth-24 pixels undefined (mostly
@@ -254,4 +292,21 @@ QImage ShmAufnahme(const QRect& Rect) {
     AlphaSetzen(s->Daten, Groesse / 4);
     return QImage(s->Daten, Rect.width(), Rect.height(), Rect.width() * 4, QImage::Format_RGB32,
                   Freigeben, s);
+}
+
+uint32_t NaechsteXid() {
+    xcb_connection_t* c = Verbindung();
+    return c ? xcb_generate_id(c) : 0;
+}
+
+std::thread FensterpufferVorbereitenLassen(const QImage& Puffer, uint32_t Von, uint32_t Bis) {
+    xcb_connection_t* c = Von && Bis ? ShmVerbindung(Puffer.rect()) : nullptr;
+    return std::thread([c, Daten = Puffer.constBits(), Groesse = Puffer.sizeInBytes(),
+                        Format = Puffer.size(), Zeilenlaenge = uint32_t(Puffer.bytesPerLine()), Von,
+                        Bis] {
+        std::thread Hier = SeitenVorbereiten(Daten, Groesse);
+        const uint32_t Segment = c ? SegmentZwischen(c, Von, Bis) : 0;
+        if (Segment) ServerSeitigBeruehren(c, Segment, Format, Zeilenlaenge);
+        Hier.join();
+    });
 }

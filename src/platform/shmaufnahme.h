@@ -7,6 +7,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <cstdint>
+#include <thread>
 
 // The pixels of Rect (root window coordinates, device pixels) as
 // Format_RGB32; a null picture when the display offers no MIT-SHM (not X11,
@@ -21,3 +23,14 @@ void ShmAufnahmeVorbereiten(const QRect& Rect);
 
 // Gives back the segment prepared so, if no capture took it.
 void VorbereiteteShmFreigeben();
+
+// A fresh resource id of the toolkit's X connection, 0 without one. Two of
+// them bracket the ids of what the toolkit makes in between.
+uint32_t NaechsteXid();
+
+// Faults in, on a worker thread, a window buffer that the toolkit made
+// between the ids Von and Bis: this program's side, and, when it lies in
+// shared memory, the server's side too, which the server would otherwise
+// fault in at the window's first paint. A capture that comes meanwhile has
+// the server stop. Join the thread before the buffer goes or is painted.
+std::thread FensterpufferVorbereitenLassen(const QImage& Puffer, uint32_t Von, uint32_t Bis);

@@ -41,11 +41,13 @@ void TStartVorbereitung::Vorbereiten() {
     const QList<QRect> Monitore = Quelle.Monitore();
     if (Monitore.isEmpty()) return;
     const int Nr = MonitorWahl(MonitorMode, Monitore.size(), Quelle.FensterMonitor(FForm));
-    // The capture first: it is needed first, 50 ms after the click.
+    // The window buffer is only made here, its pages are faulted in on a
+    // worker; made before the capture's memory, it is told from that by its
+    // resource ids.
+    if (ScreenForm) ScreenForm->FensterpufferVorbereiten(Monitore[Nr]);
     Quelle.AufnahmeVorbereiten(Nr);
     RahmenpufferVorbereiten(qsizetype(Monitore[Nr].width()) * Monitore[Nr].height() * 4,
                             StartEigeneBilder);
-    if (ScreenForm) ScreenForm->FensterpufferVorbereiten(Monitore[Nr]);
     FFrist->start();
 }
 

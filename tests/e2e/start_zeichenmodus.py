@@ -30,6 +30,12 @@ def einfrieren_zeichnen_fertig(display):
         s.xdotool("mousemove", "--sync", wx + ww // 2, wy + 13)
         s.xdotool("mousemove", "--sync", 900, 900)
         time.sleep(4.5)
+        # Passing it again prepares afresh: the prepared window buffer then
+        # holds the screen of that moment, which the Start must paint over.
+        s.xdotool("mousemove", "--sync", wx + ww // 2, wy + 13)
+        time.sleep(1)
+        vorher = Bild.muster(B, H, 4)
+        s.zeige_hintergrund(vorher)
 
         oid, og = app.zeichenmodus((0, 0, B, H))
         werkzeug = app.werkzeug_rahmen()
