@@ -9,7 +9,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n libqt6svg6
   zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev
-  libxcb1-dev libxcb-shm0-dev libxcb-res0-dev libcups2-dev
+  libxcb1-dev libxcb-shm0-dev libxcb-res0-dev libxcb-sync-dev libcups2-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils qt6-wayland
   xvfb xauth openbox x11-utils
 )

@@ -13,6 +13,7 @@
 #include "platform/meldung.h"
 #include "platform/qtuebersetzung.h"
 #include "platform/sitzung.h"
+#include "platform/x11vorrang.h"
 #include "settings/einstellungen.h"
 #include "settings/info.h"
 #include "toolwindow/blattanzahl.h"
@@ -44,6 +45,7 @@ int SkribanoMain(int argc, char** argv) {
     PlattformWaehlen();
     QApplication App(argc, argv);
     WaylandGeraetepixel();
+    X11VorrangSetzen();
     // The resources live in the core library, whose unused parts the linker
     // drops; this keeps them.
     Q_INIT_RESOURCE(resources);
