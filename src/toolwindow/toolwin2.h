@@ -39,6 +39,10 @@ constexpr TRect KeinBereich{-1, -1, -1, -1};
 
 bool AuswahlbereichAktiv(const TRect& R);
 
+// Ends each message about an output folder that could not be made.
+inline const QString OrdnerKorrigieren =
+    QStringLiteral("\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
+
 // Caption and hint of the Start/Fertig switch, indexed by WinZustand 0 and 1;
 // the translation may replace them.
 extern std::array<QString, 2> StartFertigCaption;

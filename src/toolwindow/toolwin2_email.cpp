@@ -21,8 +21,6 @@ namespace {
 
 const QString OrdnerFehlerText =
     QStringLiteral("Verzeichnis für E-Mail-Versand konnte nicht erstellt werden:\r\n");
-const QString OrdnerKorrigieren =
-    QStringLiteral("\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
 const QString MailtoAdresse = QStringLiteral("mailto:?subject=Screenshot");
 
 // Just below the visible button showing a, its left edge at the button's;

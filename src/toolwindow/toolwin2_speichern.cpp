@@ -19,9 +19,6 @@
 
 namespace {
 
-const QString OrdnerKorrigieren =
-    QStringLiteral("\r\nKorrigieren Sie ggf. den Ordner in den Einstellungen.");
-
 // Every combination of Shift, Ctrl and Alt with Taste: F7 and F8 act with
 // any modifiers held.
 QList<QKeySequence> MitJedemUmschalter(Qt::Key Taste) {
