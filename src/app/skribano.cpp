@@ -13,7 +13,7 @@
 #include "platform/meldung.h"
 #include "platform/qtuebersetzung.h"
 #include "platform/sitzung.h"
-#include "platform/x11vorrang.h"
+#include "platform/x11verbindung.h"
 #include "settings/einstellungen.h"
 #include "settings/info.h"
 #include "toolwindow/blattanzahl.h"

@@ -1,9 +1,8 @@
 #include "platform/shmaufnahme.h"
 
 #include "platform/rahmenpuffer.h"
+#include "platform/x11verbindung.h"
 
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -59,11 +58,6 @@ std::vector<TSegment*>& Segmente() {
 void Freigeben(void* Info) {
     const std::lock_guard<std::mutex> l(SegmentSperre());
     static_cast<TSegment*>(Info)->Benutzt = false;
-}
-
-xcb_connection_t* Verbindung() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
 }
 
 bool ShmVorhanden(xcb_connection_t* c) {
@@ -203,9 +197,9 @@ uint32_t SegmentZwischen(xcb_connection_t* c, uint32_t Von, uint32_t Bis) {
     if (r && Typ && Typ->atom != XCB_NONE)
         for (auto i = xcb_res_query_resource_bytes_sizes_iterator(r); i.rem;
              xcb_res_resource_size_value_next(&i)) {
-            const xcb_res_resource_id_spec_t& Id = i.data->size.spec;
-            if (Id.type == Typ->atom && Id.resource > Von && Id.resource < Bis) {
-                Gefunden = Id.resource;
+            const auto& [Kennung, Bytes, Verweise, Nutzungen] = i.data->size;
+            if (Kennung.type == Typ->atom && Kennung.resource > Von && Kennung.resource < Bis) {
+                Gefunden = Kennung.resource;
                 ++Anzahl;
             }
         }
@@ -232,7 +226,7 @@ bool Tiefe24In32Bit(xcb_connection_t* c, const xcb_screen_t* Screen) {
 
 // The connection, when the server can capture into shared memory.
 xcb_connection_t* ShmVerbindung(const QRect& Rect) {
-    xcb_connection_t* c = Verbindung();
+    xcb_connection_t* c = X11Verbindung();
     if (!c || Rect.isEmpty() || !ShmVorhanden(c)) return nullptr;
     const xcb_screen_t* Screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     return Screen && Tiefe24In32Bit(c, Screen) ? c : nullptr;
@@ -255,7 +249,7 @@ void ShmAufnahmeVorbereiten(const QRect& Rect) {
 }
 
 void VorbereiteteShmFreigeben() {
-    xcb_connection_t* c = Verbindung();
+    xcb_connection_t* c = X11Verbindung();
     if (!c) return;
     const std::lock_guard<std::mutex> l(SegmentSperre());
     std::vector<TSegment*>& Alle = Segmente();
@@ -295,7 +289,7 @@ QImage ShmAufnahme(const QRect& Rect) {
 }
 
 uint32_t NaechsteXid() {
-    xcb_connection_t* c = Verbindung();
+    xcb_connection_t* c = X11Verbindung();
     return c ? xcb_generate_id(c) : 0;
 }
 

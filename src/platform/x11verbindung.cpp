@@ -1,13 +1,16 @@
-#include "platform/x11vorrang.h"
+#include "platform/x11verbindung.h"
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/sync.h>
-#include <xcb/xcb.h>
+
+xcb_connection_t* X11Verbindung() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
 
 void X11VorrangSetzen() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = X11Verbindung();
     if (!c) return;
     const xcb_query_extension_reply_t* Sync = xcb_get_extension_data(c, &xcb_sync_id);
     if (!Sync || !Sync->present) return;
