@@ -2,7 +2,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <cstring>
+#include <utility>
 
 TBildAnzeige::TBildAnzeige(QWidget* Parent) : TMausFlaeche(Parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -35,4 +37,6 @@ void TBildAnzeige::paintEvent(QPaintEvent* Event) {
     const QRect R = Event->rect();
     if (!FBild.rect().contains(R)) p.fillRect(R, Qt::black);
     p.drawImage(R.topLeft(), FBild, R);
+    // Queued: the toolkit hands the paint to the window system after this.
+    if (OnGezeigt) QTimer::singleShot(0, this, std::exchange(OnGezeigt, nullptr));
 }

@@ -24,6 +24,8 @@ public:
 
     // Called with every changed rectangle, after the repaint is scheduled.
     std::function<void(const QRect&)> OnChange;
+    // Called once, after the next paint has reached the screen.
+    std::function<void()> OnGezeigt;
 
 protected:
     void paintEvent(QPaintEvent* Event) override;

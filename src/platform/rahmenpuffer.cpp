@@ -1,5 +1,6 @@
 #include "platform/rahmenpuffer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
@@ -104,8 +105,12 @@ void Einlagern(const uchar* Daten, size_t Groesse) {
     const auto Seite = uintptr_t(sysconf(_SC_PAGESIZE));
     const auto Anfang = reinterpret_cast<uintptr_t>(Daten);
     const uintptr_t Ende = Anfang + Groesse;
-    madvise(reinterpret_cast<void*>(Anfang & ~(Seite - 1)), Ende - (Anfang & ~(Seite - 1)),
-            MADV_POPULATE_WRITE);
+    // In pieces: the kernel holds the process's memory map for the whole
+    // of one call, and the thread that draws must not wait for all of it
+    // when it maps memory of its own meanwhile.
+    for (uintptr_t a = Anfang & ~(Seite - 1); a < Ende; a += GrossSeite)
+        madvise(reinterpret_cast<void*>(a), std::min<uintptr_t>(GrossSeite, Ende - a),
+                MADV_POPULATE_WRITE);
     for (uintptr_t a = Anfang; a < Ende; a = (a | (Seite - 1)) + 1)
         (void)*reinterpret_cast<volatile const uchar*>(a);
 }

@@ -13,11 +13,19 @@ namespace {
 
 // How long prepared memory waits for the Start it was made for.
 constexpr int FristMs = 4000;
+// How long the pointer or the focus must stay before memory is prepared:
+// a click that comes with them is no warning, and work begun then would
+// only compete with the Start for the processors and the X server.
+constexpr int AnkuendigungMs = 100;
 
 } // namespace
 
 TStartVorbereitung::TStartVorbereitung(TToolForm& Form, QWidget& Knopf)
-    : QObject(&Form), FForm(Form), FKnopf(Knopf), FFrist(new QTimer(this)) {
+    : QObject(&Form), FForm(Form), FKnopf(Knopf), FAnkuendigung(new QTimer(this)),
+      FFrist(new QTimer(this)) {
+    FAnkuendigung->setInterval(AnkuendigungMs);
+    FAnkuendigung->setSingleShot(true);
+    connect(FAnkuendigung, &QTimer::timeout, this, [this] { Vorbereiten(); });
     FFrist->setInterval(FristMs);
     FFrist->setSingleShot(true);
     connect(FFrist, &QTimer::timeout, this, [this] { Aufgeben(); });
@@ -31,12 +39,14 @@ bool TStartVorbereitung::eventFilter(QObject* Objekt, QEvent* Event) {
     if ((Event->type() == QEvent::Enter && Objekt == &FForm) ||
         (Event->type() == QEvent::FocusIn && Objekt == &FKnopf &&
          static_cast<QFocusEvent*>(Event)->reason() != Qt::ActiveWindowFocusReason))
-        Vorbereiten();
+        FAnkuendigung->start();
     return false;
 }
 
 void TStartVorbereitung::Vorbereiten() {
-    if (FForm.WinZustand != 0 || FFrist->isActive()) return;
+    // A Start under way (the window is hidden for its capture) or done
+    // needs no preparation any more.
+    if (FForm.WinZustand != 0 || !FForm.isVisible() || FFrist->isActive()) return;
     TBildschirmQuelle& Quelle = Bildschirm();
     const QList<QRect> Monitore = Quelle.Monitore();
     if (Monitore.isEmpty()) return;

@@ -31,5 +31,6 @@ private:
 
     TToolForm& FForm;
     QWidget& FKnopf;
+    QTimer* FAnkuendigung;
     QTimer* FFrist;
 };

@@ -81,6 +81,10 @@ bool TToolForm::BildschirmEinfrieren() {
     // the new capture, instead of a fresh frame that must be faulted in.
     OrigScrBmp = OrigScrStartBmp = BackupBmp = BackupOrigScrBmp = QImage();
     ScreenForm->BilderFreigeben();
+    // Without a warning, what the capture and the overlay fill is faulted
+    // in on workers during the wait.
+    ScreenForm->FensterpufferVorbereiten(Monitor);
+    Quelle.AufnahmeVorbereiten(Nr);
     // A Wayland compositor may still be fading the window out (GNOME Shell
     // does): the capture waits until that is over.
     DelayMs(WaylandSitzung() ? 400 : 50);
@@ -91,8 +95,11 @@ bool TToolForm::BildschirmEinfrieren() {
         return false;
     }
     // Without a warning (a key, or the pointer already inside) the first
-    // stroke's own pictures are prepared now, while the overlay comes up.
-    RahmenpufferVorbereiten(Bild.sizeInBytes(), StartEigeneBilder);
+    // stroke's own pictures are prepared once the overlay shows: beside its
+    // first paint that work would delay it.
+    ScreenForm->Img1->OnGezeigt = [Groesse = Bild.sizeInBytes()] {
+        RahmenpufferVorbereiten(Groesse, StartEigeneBilder);
+    };
 
     // One shared picture: the copies part only when one of them is changed.
     OrigScrBmp = Bild;
