@@ -24,7 +24,8 @@ public:
 
     // Called with every changed rectangle, after the repaint is scheduled.
     std::function<void(const QRect&)> OnChange;
-    // Called once, after the next paint has reached the screen.
+    // Called once after the next paint, when the toolkit has handed that to
+    // the window system.
     std::function<void()> OnGezeigt;
 
 protected:

@@ -33,6 +33,14 @@ TStartVorbereitung::TStartVorbereitung(TToolForm& Form, QWidget& Knopf)
     Knopf.installEventFilter(this);
 }
 
+void AufnahmeSpeicherVorbereiten(TBildschirmQuelle& Quelle, int Nr, const QRect& Monitor) {
+    // The window buffer is only made here, its pages are faulted in on a
+    // worker; made before the capture's memory, it is told from that by its
+    // resource ids.
+    if (ScreenForm) ScreenForm->FensterpufferVorbereiten(Monitor);
+    Quelle.AufnahmeVorbereiten(Nr);
+}
+
 bool TStartVorbereitung::eventFilter(QObject* Objekt, QEvent* Event) {
     // The focus that comes with the window's activation announces nothing:
     // the window manager gives it at every show.
@@ -51,11 +59,7 @@ void TStartVorbereitung::Vorbereiten() {
     const QList<QRect> Monitore = Quelle.Monitore();
     if (Monitore.isEmpty()) return;
     const int Nr = MonitorWahl(MonitorMode, Monitore.size(), Quelle.FensterMonitor(FForm));
-    // The window buffer is only made here, its pages are faulted in on a
-    // worker; made before the capture's memory, it is told from that by its
-    // resource ids.
-    if (ScreenForm) ScreenForm->FensterpufferVorbereiten(Monitore[Nr]);
-    Quelle.AufnahmeVorbereiten(Nr);
+    AufnahmeSpeicherVorbereiten(Quelle, Nr, Monitore[Nr]);
     RahmenpufferVorbereiten(qsizetype(Monitore[Nr].width()) * Monitore[Nr].height() * 4,
                             StartEigeneBilder);
     FFrist->start();

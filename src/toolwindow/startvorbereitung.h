@@ -9,13 +9,19 @@
 
 #include <QObject>
 
+class QRect;
 class QTimer;
+class TBildschirmQuelle;
 class QWidget;
 class TToolForm;
 
 // The pictures of a Start that part from the capture at its first stroke:
 // the drawing bitmap and its undo copy.
 constexpr int StartEigeneBilder = 2;
+
+// Makes the memory that a capture of Quelle's monitor Nr (at Monitor) and
+// the overlay showing it fill, and has workers fault it in.
+void AufnahmeSpeicherVorbereiten(TBildschirmQuelle& Quelle, int Nr, const QRect& Monitor);
 
 class TStartVorbereitung : public QObject {
 public:

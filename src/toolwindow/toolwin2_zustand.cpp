@@ -83,8 +83,7 @@ bool TToolForm::BildschirmEinfrieren() {
     ScreenForm->BilderFreigeben();
     // Without a warning, what the capture and the overlay fill is faulted
     // in on workers during the wait.
-    ScreenForm->FensterpufferVorbereiten(Monitor);
-    Quelle.AufnahmeVorbereiten(Nr);
+    AufnahmeSpeicherVorbereiten(Quelle, Nr, Monitor);
     // A Wayland compositor may still be fading the window out (GNOME Shell
     // does): the capture waits until that is over.
     DelayMs(WaylandSitzung() ? 400 : 50);
